@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test headless.
+set -euo pipefail
+top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+"$top/scripts/install-deps.sh"
+"$top/scripts/build.sh"
+build=${TINTONIA_BUILD_DIR:-$top/build}
+export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy TINTONIA_AUDIO=null
+cd "$build"
+ctest --output-on-failure -j "${TINTONIA_JOBS:-2}" --timeout 600
