@@ -11,11 +11,9 @@ namespace {
 
 using Rows = std::vector<std::vector<double>>;
 
-double LargestMagnitude(const Rows& a) {
+double LargestMagnitude(const std::vector<double>& row) {
   double largest = 0.0;
-  for (const std::vector<double>& row : a) {
-    for (double x : row) largest = std::max(largest, std::fabs(x));
-  }
+  for (double x : row) largest = std::max(largest, std::fabs(x));
   return largest;
 }
 
@@ -151,16 +149,21 @@ Matrix Matrix::Inverse() const {
   const double det = Determinant();
   if (det == 0.0 || !std::isfinite(det)) throw xNotExistInverse();
 
-  // Gauss-Jordan on [A | I] with partial pivoting. A pivot this small next to
-  // the largest element means the matrix is singular within double precision
-  // and the quotient would be noise.
+  // Gauss-Jordan on [A | I] with partial pivoting. Each row is first divided by
+  // its largest magnitude, which leaves the inverse as it is (the right half
+  // carries the scaling) but makes pivots comparable: a pivot this close to 0
+  // means the matrix is singular within double precision and dividing by it
+  // would give noise.
   const int n = rows;
-  const double tiny = n * std::numeric_limits<double>::epsilon() * LargestMagnitude(elements);
+  const double tiny = n * std::numeric_limits<double>::epsilon();
   const Matrix identity = Identity(n, 1.0);
   Rows a(n);
   for (int i = 0; i < n; ++i) {
     a[i] = elements[i];
     a[i].insert(a[i].end(), identity.elements[i].begin(), identity.elements[i].end());
+    const double largest = LargestMagnitude(elements[i]);
+    if (!(largest > 0.0) || !std::isfinite(largest)) throw xNotExistInverse();
+    for (double& x : a[i]) x /= largest;
   }
   for (int k = 0; k < n; ++k) {
     const int p = PivotRow(a, k, k);

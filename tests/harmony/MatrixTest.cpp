@@ -127,12 +127,14 @@ TEST(Matrix, InverseOfHandComputedCases) {
        {{-3 / 25.0, 1 / 25.0, 6 / 25.0}, {12 / 25.0, -4 / 25.0, 1 / 25.0}, {1 / 25.0, 8 / 25.0, -2 / 25.0}}},
       {"permutation", {{0, 0, 1}, {1, 0, 0}, {0, 1, 0}}, {{0, 1, 0}, {0, 0, 1}, {1, 0, 0}}},
       {"1x1", {{8}}, {{0.125}}},
+      // Rows of very different size are not mistaken for a singular matrix.
+      {"widely scaled rows", {{0x1p60, 0x1p60}, {0, 0x1p-60}}, {{0x1p-60, -0x1p60}, {0, 0x1p60}}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
     const Matrix a = Make(c.a);
     const Matrix inverse = a.Inverse();
-    ExpectNear(inverse, c.inverse, 1e-15);
+    ExpectNear(inverse, c.inverse, 1e-15);  // exact where the values are binary fractions
     Rows identity(c.a.size(), std::vector<double>(c.a.size(), 0.0));
     for (size_t i = 0; i < c.a.size(); ++i) identity[i][i] = 1;
     ExpectNear(a.Multiply(inverse), identity, 1e-14);
