@@ -160,33 +160,30 @@ bool WaveOutDevice::IsPaused() const
     return paused_;
 }
 
-std::size_t WaveOutDevice::Consume(std::uint8_t* out, std::size_t size)
+std::size_t WaveOutDevice::Consume(std::uint8_t* out, std::size_t size, bool evenWhenPaused)
 {
     std::size_t done = 0;
-    bool finished = false;
-    {
-        std::lock_guard lock(mutex_);
-        if (paused_ || closed_)
-            return 0;
-        while (done < size && !queue_.empty()) {
-            WaveHeader* head = queue_.front();
-            const std::size_t count = std::min<std::size_t>(size - done, head->bufferLength - headOffset_);
-            if (out)
-                std::memcpy(out + done, head->data + headOffset_, count);
-            done += count;
-            headOffset_ += count;
-            played_ += count;
-            if (headOffset_ >= head->bufferLength) {
-                head->flags = (head->flags & ~kWaveHeaderInQueue) | kWaveHeaderDone;
-                finished_.push_back(head);
-                queue_.pop_front();
-                headOffset_ = 0;
-                finished = true;
-            }
+    std::lock_guard lock(mutex_);
+    if ((paused_ && !evenWhenPaused) || closed_)
+        return 0;
+    while (done < size && !queue_.empty()) {
+        WaveHeader* head = queue_.front();
+        const std::size_t count = std::min<std::size_t>(size - done, head->bufferLength - headOffset_);
+        if (out)
+            std::memcpy(out + done, head->data + headOffset_, count);
+        done += count;
+        headOffset_ += count;
+        played_ += count;
+        if (headOffset_ >= head->bufferLength) {
+            head->flags = (head->flags & ~kWaveHeaderInQueue) | kWaveHeaderDone;
+            finished_.push_back(head);
+            queue_.pop_front();
+            headOffset_ = 0;
         }
     }
-    if (finished)
-        changed_.notify_all();
+    // Notified under the lock: once it is released the device may be closed by
+    // the owner at any time, and nothing here touches it again.
+    changed_.notify_all();
     return done;
 }
 

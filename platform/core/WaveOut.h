@@ -101,8 +101,9 @@ protected:
 
     // For the backend: takes up to `size` bytes from the queued buffers in order,
     // copying them to `out` unless it is null; returns the count taken. Nothing is
-    // taken while paused. Finished buffers go to the notification thread.
-    std::size_t Consume(std::uint8_t* out, std::size_t size);
+    // taken while paused (unless evenWhenPaused). Finished buffers go to the
+    // notification thread.
+    std::size_t Consume(std::uint8_t* out, std::size_t size, bool evenWhenPaused = false);
     std::size_t QueuedBytes() const;
     std::size_t QueuedBuffers() const;
 
@@ -139,8 +140,13 @@ class ManualWaveOut : public WaveOutDevice {
 public:
     ManualWaveOut(const WaveFormat& format, WaveDoneProc done, void* instance);
     ~ManualWaveOut() override;
-    // Plays up to `bytes` queued bytes; returns how many were played.
-    std::size_t PlayBytes(std::size_t bytes) { return Consume(nullptr, bytes); }
+    // Plays up to `bytes` queued bytes, copying them to `out` unless it is null;
+    // returns how many were played. `evenWhenPaused` models a buffer that the
+    // hardware finishes just after a pause.
+    std::size_t PlayBytes(std::size_t bytes, std::uint8_t* out = nullptr, bool evenWhenPaused = false)
+    {
+        return Consume(out, bytes, evenWhenPaused);
+    }
     using WaveOutDevice::QueuedBuffers;
     using WaveOutDevice::QueuedBytes;
 };
