@@ -69,6 +69,7 @@ bool TalWaveOutBase::AllocateBuffers(std::uint32_t count, std::uint32_t size)
         for (std::uint32_t i = 0; i < count; ++i)
             headers_.push_back(std::make_unique<tna::WaveHeader>());
         history_.assign(size, 0);
+        inFlight_.assign(count, 0);
     } catch (const std::bad_alloc&) {
         blocks_.clear();
         headers_.clear();
@@ -89,6 +90,7 @@ void TalWaveOutBase::FreeBuffers()
     blocks_.clear();
     headers_.clear();
     history_.clear();
+    inFlight_.clear();
     bufferCount_ = 0;
     bufferSize_ = 0;
     historyLength_ = 0;
@@ -97,6 +99,7 @@ void TalWaveOutBase::FreeBuffers()
 void TalWaveOutBase::ResetHeaders()
 {
     for (std::uint32_t i = 0; i < bufferCount_; ++i) {
+        inFlight_[i] = 0;
         std::fill(blocks_[i].begin(), blocks_[i].end(), 0);
         tna::WaveHeader& header = *headers_[i];
         header = tna::WaveHeader{};
@@ -301,6 +304,10 @@ bool TalWaveOutBase::LoopFunc()
     tna::WaveError error = device_->Prepare(header);
     const char* context = "TalWaveOutBase::LoopFunc(), waveOutPrepareHeader";
     if (error == tna::WaveError::None) {
+        {
+            tna::LockGuard guard(lock_);
+            inFlight_[fillIndex_] = 1;
+        }
         error = device_->Write(header);
         context = "TalWaveOutBase::LoopFunc(), waveOutWrite";
     }
@@ -336,6 +343,8 @@ void TalWaveOutBase::OnBufferDone(tna::WaveHeader* header)
     std::vector<std::uint8_t>& block = blocks_[index];
     std::copy(block.begin(), block.end(), history_.begin());
     historyLength_ = bufferSize_;
+    historyIndex_ = index;
+    inFlight_[index] = 0;
     nextToPlay_ = (index + 1) % bufferCount_;
     std::fill(block.begin(), block.end(), 0);
     freeBuffers_.Release(1);
@@ -355,6 +364,13 @@ tna::WaveError TalWaveOutBase::ReadCursor(std::uint32_t& cursor, std::uint32_t& 
 std::int32_t TalWaveOutBase::CopyPlayed(std::uint8_t* buffer, std::uint32_t count, std::uint32_t cursor,
                                         std::uint32_t offset) const
 {
+    if (historyLength_ != 0 && historyIndex_ == cursor && !inFlight_[cursor]) {
+        // The device has finished the cursor buffer (the short last one of the
+        // data): its bytes live on in the history only.
+        const std::uint32_t available = std::min(count, offset);
+        std::memcpy(buffer, history_.data() + offset - available, available);
+        return std::int32_t(available);
+    }
     const std::uint8_t* current = blocks_[cursor].data();
     if (offset >= count) {
         std::memcpy(buffer, current + offset - count, count);

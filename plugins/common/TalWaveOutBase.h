@@ -130,6 +130,9 @@ private:
     std::uint32_t nextToPlay_ = 0;
     std::uint32_t historyLength_ = 0;
     std::vector<std::uint8_t> history_;
+    std::uint32_t historyIndex_ = 0;
+    // 1 while a buffer is queued at the device, from its write to its done notification.
+    std::vector<std::uint8_t> inFlight_;
     std::vector<std::unique_ptr<tna::WaveHeader>> headers_;
     std::vector<std::vector<std::uint8_t>> blocks_;
     std::unique_ptr<tna::WaveOutDevice> device_;

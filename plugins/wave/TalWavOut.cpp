@@ -33,7 +33,8 @@ bool TalWavOut::OpenSource(const char* fileName, SourceInfo& format)
 
 void TalWavOut::CloseSource()
 {
-    FreeBuffers();
+    // The worker reads the file: it has to end before the file closes.
+    Stop();
     reader_.Close();
     fileName_[0] = '\0';
     fileOpen_ = false;
