@@ -121,7 +121,8 @@ std::uint64_t RiffReader::Size() const
 bool RiffReader::ReadHeader(ChunkInfo& chunk, std::uint64_t limit)
 {
     std::uint8_t header[8];
-    if (position_ + 8 > limit || Read(header, 8) != 8)
+    // Offsets are 32-bit in RIFF files; nothing past that can be a chunk.
+    if (position_ + 8 > limit || position_ + 8 > 0xFFFFFFFFull || Read(header, 8) != 8)
         return false;
     chunk.id = Le32(header);
     chunk.size = Le32(header + 4);

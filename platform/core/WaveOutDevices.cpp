@@ -7,7 +7,9 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
+#include <mutex>
 #include <cstring>
 #include <strings.h>
 #include <vector>
@@ -240,6 +242,8 @@ WaveError OpenWaveOut(const WaveFormat& format, WaveDoneProc done, void* instanc
     if (!IsPlayableFormat(format))
         return WaveError::BadFormat;
     if (UsingNullAudio()) {
+        static std::once_flag told;
+        std::call_once(told, [] { std::fprintf(stderr, "Tintonia: sound goes to the null audio device (silent)\n"); });
         device = std::make_unique<NullWaveOut>(format, done, instance);
         return WaveError::None;
     }
