@@ -423,8 +423,9 @@ std::int32_t TalWaveOutBase::GetPlayedDataAligned(std::uint8_t* buffer, std::int
         if (state_ != kPlaying || bufferCount_ == 0 || !buffer || count <= 0)
             return -1;
         const std::uint32_t wanted = std::min<std::uint32_t>(std::uint32_t(count), bufferSize_);
-        const std::uint32_t step = wanted / (std::uint32_t(divisor) & 0xFFu ? std::uint32_t(divisor) & 0xFFu : 1u);
-        if ((std::uint32_t(divisor) & 0xFFu) == 0 || step == 0)
+        const std::uint32_t divisorByte = std::uint32_t(divisor) & 0xFFu;
+        const std::uint32_t step = divisorByte ? wanted / divisorByte : 0;
+        if (step == 0)
             return -1;
         std::uint32_t cursor = 0, offset = 0;
         error = ReadCursor(cursor, offset);

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdlib>
+#include <string>
 #include <mutex>
 #include <numeric>
 #include <thread>
@@ -184,6 +186,42 @@ TEST(WaveOut, ErrorTextsAreShortAndDistinct)
     }
     std::sort(texts.begin(), texts.end());
     EXPECT_EQ(std::unique(texts.begin(), texts.end()), texts.end());
+}
+
+} // namespace
+
+namespace {
+
+// The sound-card device, run on SDL's dummy driver (set by the test environment).
+TEST(SdlWaveOut, PlaysThroughSdlAndReportsEveryBuffer)
+{
+    const char* driver = std::getenv("SDL_AUDIODRIVER");
+    if (!driver || std::string(driver) != "dummy")
+        GTEST_SKIP() << "needs SDL_AUDIODRIVER=dummy";
+    const std::string saved = std::getenv("TINTONIA_AUDIO") ? std::getenv("TINTONIA_AUDIO") : "";
+    unsetenv("TINTONIA_AUDIO");
+    tna::SetNullAudio(false);
+    ASSERT_FALSE(tna::UsingNullAudio());
+
+    DoneLog log;
+    std::unique_ptr<tna::WaveOutDevice> device;
+    const WaveError opened = tna::OpenWaveOut(Pcm(22050, 2, 16), &DoneLog::Proc, &log, device);
+    if (!saved.empty())
+        setenv("TINTONIA_AUDIO", saved.c_str(), 1);
+    ASSERT_EQ(opened, WaveError::None);
+    Buffers buffers(3, 2048);
+    for (auto& header : buffers.headers) {
+        ASSERT_EQ(device->Prepare(header), WaveError::None);
+        ASSERT_EQ(device->Write(header), WaveError::None);
+    }
+    log.WaitFor(3);
+    EXPECT_EQ(log.buffers, (std::vector<std::uintptr_t>{0, 1, 2}));
+    std::uint64_t position = 0;
+    device->GetPosition(position);
+    EXPECT_EQ(position, 3u * 2048u);
+    EXPECT_EQ(device->Pause(), WaveError::None);
+    EXPECT_EQ(device->Restart(), WaveError::None);
+    EXPECT_EQ(device->Close(), WaveError::None);
 }
 
 } // namespace
