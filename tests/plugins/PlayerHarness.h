@@ -89,6 +89,8 @@ public:
 
     tna::ManualWaveOut* device = nullptr;
     bool closeDeviceAtOpen = false;
+    // While set, done notifications wait on the device's thread: a late notification.
+    std::atomic<bool> holdNotifications{false};
 
     // Plays exactly `total` bytes (the device lives until the last of them has
     // played), returning them. Gives up when nothing arrives for two seconds.
@@ -118,13 +120,27 @@ protected:
     tna::WaveError OpenDevice(const tna::WaveFormat& format, tna::WaveDoneProc done, void* instance,
                               std::unique_ptr<tna::WaveOutDevice>& out) override
     {
-        auto manual = std::make_unique<tna::ManualWaveOut>(format, done, instance);
+        done_ = done;
+        instance_ = instance;
+        auto manual = std::make_unique<tna::ManualWaveOut>(format, &Driven::Gate, this);
         device = manual.get();
         if (closeDeviceAtOpen)
             manual->Close();
         out = std::move(manual);
         return tna::WaveError::None;
     }
+
+private:
+    static void Gate(tna::WaveOutDevice* device, tna::WaveHeader* header, void* self)
+    {
+        auto* me = static_cast<Driven*>(self);
+        while (me->holdNotifications.load())
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        me->done_(device, header, me->instance_);
+    }
+
+    tna::WaveDoneProc done_ = nullptr;
+    void* instance_ = nullptr;
 };
 
 } // namespace test

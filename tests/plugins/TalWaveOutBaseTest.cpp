@@ -302,6 +302,26 @@ TEST_F(TalWaveOutBaseTest, PullsTheBytesJustBeforeThePlayCursor)
     EXPECT_EQ(player.GetPlayedDataAligned(buffer.data(), 16, &offset, 2), -1);
 }
 
+TEST_F(TalWaveOutBaseTest, PullsTheOlderBufferItselfWhileItsNotificationIsLate)
+{
+    DrivenPlayer player;
+    Prepare(player, 4, 16, 16 * 40);
+    ASSERT_TRUE(player.Play());
+    ASSERT_TRUE(WaitUntil([&] { return player.device->QueuedBuffers() == 4; }));
+    player.holdNotifications = true;
+    player.device->PlayBytes(20); // buffer 0 has played, the player has not heard yet
+    const Bytes expected(player.data.begin() + 12, player.data.begin() + 20);
+    Bytes buffer(8);
+    ASSERT_EQ(player.GetPlayedData(buffer.data(), 8), 8);
+    EXPECT_EQ(buffer, expected);
+
+    player.holdNotifications = false;
+    ASSERT_TRUE(WaitUntil([&] { return player.device->QueuedBuffers() == 4; }));
+    ASSERT_EQ(player.GetPlayedData(buffer.data(), 8), 8);
+    EXPECT_EQ(buffer, expected) << "the same bytes, now from the history";
+    EXPECT_TRUE(player.Stop());
+}
+
 // The glue's record refuses records of the wrong size and fills the format.
 TEST_F(TalWaveOutBaseTest, TheRecordRefusesWrongSizedParameterRecords)
 {
