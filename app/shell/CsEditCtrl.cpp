@@ -23,6 +23,8 @@ class EditField : public QLineEdit {
   void BaseKey(QKeyEvent* e) { QLineEdit::keyPressEvent(e); }
 
  protected:
+  // Tab belongs to the field's own rules, not to the toolkit's focus chain.
+  bool focusNextPrevChild(bool) override { return false; }
   void keyPressEvent(QKeyEvent* e) override {
     if (!owner_) return QLineEdit::keyPressEvent(e);
     current_ = e;

@@ -49,6 +49,8 @@ class WindowWidget : public QWidget {
     owner_->DispatchMouse(kWheel, {p.x(), p.y()}, MouseButton::Left, e->angleDelta().y());
     e->accept();
   }
+  // Tab is a key like any other for our windows.
+  bool focusNextPrevChild(bool) override { return false; }
   void keyPressEvent(QKeyEvent* e) override {
     if (owner_ && owner_->DispatchKey(e->key(), e->text().toStdU32String())) e->accept();
     else e->ignore();
