@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -68,6 +69,34 @@ TEST(SkinOutput, EveryBackgroundFitsItsWindow) {
   EXPECT_EQ(archive.Get("")->Width(), 184);
   EXPECT_EQ(archive.Get("")->Height(), 184);
   EXPECT_EQ(archive.Get("")->GetPixel(91, 92), ui::Rgb(223, 223, 223));  // the inner area
+}
+
+TEST(SkinOutput, ExtraSheetsJoinTheControlArchive) {
+  QTemporaryDir dir;
+  const QString ppm = dir.filePath("chords.ppm");
+  {
+    QFile file(ppm);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    // 3 x 1: red, pure blue (see-through), a grey.
+    file.write(QByteArray("P6\n# chord icons\n3 1\n255\n") + QByteArray("\xFF\x00\x00\x00\x00\xFF\x40\x41\x42", 9));
+  }
+  auto run = [&](const QString& extra) {
+    QProcess generator;
+    generator.start(QString(TINTONIA_BIN_DIR) + "/tna-skingen", {"--out", dir.path(), "--extra", extra});
+    generator.waitForFinished(60000);
+    return generator.exitCode();
+  };
+  ASSERT_EQ(run("ConsonaChord=" + ppm), 0);
+  SkinArchive archive;
+  ASSERT_TRUE(archive.Load(dir.filePath("Image/Image1.cif").toStdString(), ""));
+  EXPECT_NE(archive.Get("ConsonaIcon"), nullptr);
+  const ui::Image* chords = archive.Get("ConsonaChord");
+  ASSERT_NE(chords, nullptr);
+  EXPECT_EQ(chords->GetPixel(0, 0), ui::Rgb(255, 0, 0));
+  EXPECT_EQ(chords->GetPixel(1, 0), 0xFF0000u);
+  EXPECT_EQ(chords->GetPixel(2, 0), ui::Rgb(0x40, 0x41, 0x42));
+  EXPECT_NE(run("ConsonaChord=" + dir.filePath("missing.ppm")), 0);
+  EXPECT_NE(run("=nothing"), 0);
 }
 
 TEST(SkinOutput, GalleryRendersToAPicture) {

@@ -9,6 +9,7 @@
 #include "ui/ListControl.h"
 #include "ui/MessageQueue.h"
 #include "ui/Region.h"
+#include "ui/ToolTip.h"
 #include "ui/UiHarness.h"
 #include "ui/Window.h"
 
@@ -195,6 +196,20 @@ TEST_F(WindowLayer, DialogsAnswerThroughHooksAndFiltersParse) {
   EXPECT_EQ(result.path, "/tmp/a.tna");
   EXPECT_EQ(result.filterIndex, 2);
   SetFileDialogHook(nullptr);
+}
+
+TEST_F(WindowLayer, ToolTipShowsOnlyWhileActive) {
+  ToolTip tip;
+  tip.Create(&top);
+  tip.SetMaxTipWidth(100);
+  tip.Show("12 34 56", {20, 20});
+  EXPECT_FALSE(tip.IsShown());
+  tip.Activate(true);
+  tip.Show("Pantone 123\r\n12 34 56", {20, 20});
+  EXPECT_TRUE(tip.IsShown());
+  EXPECT_EQ(tip.Text(), "Pantone 123\r\n12 34 56");
+  tip.Activate(false);
+  EXPECT_FALSE(tip.IsShown());
 }
 
 TEST_F(WindowLayer, ListsReportUserSelectionsOnly) {

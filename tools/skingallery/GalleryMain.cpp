@@ -29,7 +29,7 @@
 namespace {
 
 constexpr int kMainX = 12, kMainY = 30;
-constexpr int kWidth = 920, kHeight = 1090;
+constexpr int kWidth = 920, kHeight = 950;
 
 const SkinImage& Img(const char* key) { return ControlImage(key); }
 
