@@ -82,7 +82,7 @@ class WindowWidget : public QWidget {
 WindowWidget::~WindowWidget() {
   // The toolkit deletes child widgets with their parent; the owning Window
   // must then forget its widget and its handle.
-  if (owner_) owner_->Destroy();
+  if (owner_) owner_->ForgetWidget();
 }
 
 namespace {
@@ -139,16 +139,22 @@ bool Window::Create(const Rect& rect, Window* parent, uint32_t style, const std:
 
 void Window::Destroy() {
   if (!widget_) return;
+  WindowWidget* w = widget_;
+  ForgetWidget();
+  w->Detach();
+  delete w;
+}
+
+void Window::ForgetWidget() {
+  if (!widget_) return;
   for (auto& [id, native] : timers_) widget_->killTimer(native);
   timers_.clear();
   if (focus_ == this) focus_ = nullptr;
   if (capture_ == this) capture_ = nullptr;
   detail::UnregisterWindow(handle_);
   handle_ = 0;
-  WindowWidget* w = widget_;
   widget_ = nullptr;
-  w->Detach();
-  delete w;
+  keyTarget_ = nullptr;
 }
 
 QWidget* Window::Widget() const { return widget_; }

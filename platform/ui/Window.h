@@ -87,6 +87,7 @@ class Window {
   void DispatchFocus(bool gained);
   void PaintNow();
   void ResizeSurface(int width, int height);
+  void ForgetWidget();  // the widget is being deleted by its parent
 
  protected:
   void SetAcceptsDoubleClicks(bool accept) { acceptsDoubleClicks_ = accept; }

@@ -110,6 +110,21 @@ TEST_F(WindowLayer, MessagesForDestroyedWindowsAreDropped) {
   EXPECT_FALSE(PostWindowMessage(0, WM_USER, 0, 0));
 }
 
+TEST_F(WindowLayer, DestroyingAParentRetiresItsChildren) {
+  auto parent = std::make_unique<Probe>();
+  parent->Create({0, 0, 100, 100}, &top, WS_CHILD | WS_VISIBLE);
+  Probe child;
+  child.Create({0, 0, 10, 10}, parent.get(), WS_CHILD | WS_VISIBLE);
+  child.SetTimer(1, 1000);
+  child.SetCapture();
+  const WindowHandle h = child.Handle();
+  parent.reset();
+  EXPECT_FALSE(child.IsCreated());
+  EXPECT_EQ(WindowFromHandle(h), nullptr);
+  EXPECT_EQ(Window::Capture(), nullptr);
+  child.Destroy();  // harmless twice
+}
+
 TEST_F(WindowLayer, DisabledWindowGetsNoInputAndLosesCapture) {
   Probe child;
   child.Create({10, 10, 60, 60}, &top, WS_CHILD | WS_VISIBLE);
