@@ -110,12 +110,11 @@ QImage Marker(int size, bool filled, bool triangle) {
   return img;
 }
 
-QImage Groove(int w, bool disabled) {
+QImage Groove(int w) {
   QImage img = Canvas(w, 6, kPanel);
   QPainter p(&img);
-  const QRect r(1, 1, w - 2, 4);
-  p.fillRect(r, disabled ? QColor(226, 226, 226) : QColor(205, 205, 205));
-  p.fillRect(QRect(1, 1, w - 2, 1), disabled ? QColor(200, 200, 200) : QColor(160, 160, 160));
+  p.fillRect(QRect(1, 1, w - 2, 4), QColor(205, 205, 205));
+  p.fillRect(QRect(1, 1, w - 2, 1), QColor(160, 160, 160));
   p.fillRect(QRect(1, 5, w - 2, 1), QColor(244, 244, 244));
   return img;
 }
@@ -128,12 +127,12 @@ QImage Thumb(bool enabled) {
   return img;
 }
 
-QImage LimitMark(bool disabled, bool right) {
+QImage LimitMark(bool right) {
   QImage img = Canvas(9, 5, kPanel);
   QPainter p(&img);
   Antialiased(p);
   p.setPen(Qt::NoPen);
-  p.setBrush(disabled ? QColor(190, 190, 190) : right ? kAccent : kEdge);
+  p.setBrush(right ? kAccent : kEdge);
   p.drawPolygon(QPolygonF({QPointF(0.5, 0), QPointF(8.5, 0), QPointF(4.5, 4.5)}));
   return img;
 }
@@ -288,27 +287,27 @@ std::vector<NamedImage> ControlPieces() {
   add("OK_OFF", TextButton(51, 27, State::Off, "OK"));
   add("AUTOCONT_PLUS_ON", Button(25, 17, State::On, Glyph::Plus));
   add("AUTOCONT_PLUS_OFF", Button(25, 17, State::Off, Glyph::Plus));
-  add("AUTOCONT_PLUS_DIS", Disabled(Button(25, 17, State::Disabled, Glyph::Plus)));
+  add("AUTOCONT_PLUS_DIS", Disabled(Button(25, 17, State::Off, Glyph::Plus)));
   add("AUTOCONT_MINUS_ON", Button(25, 17, State::On, Glyph::Minus));
   add("AUTOCONT_MINUS_OFF", Button(25, 17, State::Off, Glyph::Minus));
-  add("AUTOCONT_MINUS_DIS", Disabled(Button(25, 17, State::Disabled, Glyph::Minus)));
+  add("AUTOCONT_MINUS_DIS", Disabled(Button(25, 17, State::Off, Glyph::Minus)));
   add("RADIO_ON", Radio(State::On));
   add("RADIO_OFF", Radio(State::Off));
   add("CHECK_ON", CheckBox(State::On, true));
   add("CHECK_OFF", CheckBox(State::Off, false));
-  add("CHECK_DIS", Disabled(CheckBox(State::Disabled, false)));
+  add("CHECK_DIS", Disabled(CheckBox(State::Off, false)));
   add("MAIN_PT", Marker(11, true, false));
   add("SUB_PT", Marker(9, false, false));
   add("TRIANGLE_PT", Marker(9, false, true));
-  add("CONTLIMIT_LEFT", LimitMark(false, false));
-  add("CONTLIMIT_LEFT_DIS", LimitMark(true, false));
-  add("CONTLIMIT_RIGHT", LimitMark(false, true));
-  add("CONTLIMIT_RIGHT_DIS", LimitMark(true, true));
-  add("SLIDE_CONT_DIS", Groove(202, true));
-  add("SLIDE_CONT", Groove(202, false));
-  add("SLIDE_S", Groove(62, false));
-  add("SLIDE_L", Groove(102, false));
-  add("SCROLL", Groove(200, false));
+  add("CONTLIMIT_LEFT", LimitMark(false));
+  add("CONTLIMIT_LEFT_DIS", Disabled(LimitMark(false)));
+  add("CONTLIMIT_RIGHT", LimitMark(true));
+  add("CONTLIMIT_RIGHT_DIS", Disabled(LimitMark(true)));
+  add("SLIDE_CONT_DIS", Disabled(Groove(202)));
+  add("SLIDE_CONT", Groove(202));
+  add("SLIDE_S", Groove(62));
+  add("SLIDE_L", Groove(102));
+  add("SCROLL", Groove(200));
   add("THUMB_ON", Thumb(true));
   add("THUMB_OFF", Thumb(false));
   add("MUSIC_BAR", MusicBar());

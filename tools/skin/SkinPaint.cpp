@@ -249,7 +249,8 @@ QImage Disabled(const QImage& image) {
   for (int y = 0; y < out.height(); ++y) {
     auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));
     for (int x = 0; x < out.width(); ++x) {
-      if ((row[x] & 0xFFFFFF) == 0x0000FF) continue;  // the transparent key
+      // The transparent key and the panel around a picture stay as they are.
+      if ((row[x] & 0xFFFFFF) == 0x0000FF || (row[x] & 0xFFFFFF) == 0xDFDFDF) continue;
       const int grey = qGray(row[x]);
       const int light = grey + (245 - grey) * 45 / 100;
       row[x] = qRgb(light, light, light);

@@ -44,7 +44,8 @@ void DrawGlyph(QPainter& p, Glyph glyph, const QRectF& box, State state);
 void Caption(QPainter& p, int x, int y, int right, const QString& text);
 // The colour at a hue on the note hue scale (C red, E green, F sharp blue, A violet).
 QColor NoteHueColour(double noteHue, double lightness = 0.5, double saturation = 1.0);
-// The "_DIS" form of a picture: desaturated and lightened, blue key kept.
+// The "_DIS" form of a picture: desaturated and lightened; the blue key and
+// the panel grey around it are kept.
 QImage Disabled(const QImage& image);
 
 }  // namespace skin
