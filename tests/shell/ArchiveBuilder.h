@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-struct BmpSpec {
+struct BmpFields {
   int32_t width = 2, height = 2;
   uint16_t bits = 24;
   uint32_t compression = 0;
@@ -26,7 +26,7 @@ inline void Put16(std::vector<uint8_t>& b, uint16_t v) {
   b.push_back(uint8_t(v >> 8));
 }
 
-inline std::vector<uint8_t> MakeBmp(const BmpSpec& s) {
+inline std::vector<uint8_t> MakeBmp(const BmpFields& s) {
   const uint32_t paletteBytes = uint32_t(s.palette.size()) * 4;
   const uint32_t offBits = 14 + std::max<uint32_t>(40, s.infoSize) + paletteBytes;
   const int32_t w = s.width > 0 ? s.width : 1, h = s.height > 0 ? s.height : (s.height < 0 ? -s.height : 1);
@@ -89,7 +89,7 @@ inline std::vector<uint8_t> MakeArchive(const std::vector<Record>& records, std:
 }
 
 inline std::vector<uint8_t> SolidBmp(int w, int h, uint32_t rgb) {
-  BmpSpec s;
+  BmpFields s;
   s.width = w;
   s.height = h;
   s.pixels.assign(size_t(w) * size_t(h), rgb);

@@ -42,20 +42,20 @@ TEST(SkinArchive, LoadByNameStopsAtTheFirstMatch) {
 }
 
 TEST(SkinArchive, DecodesEveryUncompressedDepth) {
-  BmpSpec pal8;
+  BmpFields pal8;
   pal8.bits = 8;
   pal8.palette = {0x000000, 0xFF0000, 0x00FF00};
   pal8.colorsUsed = 3;
   pal8.pixels = {1, 2, 0, 7};  // index 7 lies past the table: black
-  BmpSpec pal1;
+  BmpFields pal1;
   pal1.bits = 1;
   pal1.width = 9;
   pal1.height = 1;
   pal1.palette = {0x0000FF, 0xFFFFFF};
   pal1.pixels = {1, 0, 0, 0, 0, 0, 0, 0, 1};
-  BmpSpec pal4 = pal8;
+  BmpFields pal4 = pal8;
   pal4.bits = 4;
-  BmpSpec rgb32;
+  BmpFields rgb32;
   rgb32.bits = 32;
   rgb32.pixels = {0x0000FF, 0x010203, 0, 0};
   SkinArchive archive;
@@ -79,29 +79,29 @@ TEST(SkinArchive, DecodesEveryUncompressedDepth) {
 TEST(SkinArchive, ReadingStopsAtTheFirstBadRecord) {
   struct Case {
     const char* what;
-    BmpSpec spec;
+    BmpFields fields;
     const char* error;
   };
   auto with = [](auto change) {
-    BmpSpec s;
+    BmpFields s;
     s.pixels = {1, 2, 3, 4};
     change(s);
     return s;
   };
   const Case cases[] = {
-      {"small info header", with([](BmpSpec& s) { s.infoSize = 12; }), "info header"},
-      {"zero width", with([](BmpSpec& s) { s.width = 0; }), "size"},
-      {"top-down height", with([](BmpSpec& s) { s.height = -2; }), "size"},
-      {"huge width", with([](BmpSpec& s) { s.width = 1 << 20; }), "size"},
-      {"16 bits", with([](BmpSpec& s) { s.bits = 16; }), "bit count"},
-      {"compressed", with([](BmpSpec& s) { s.compression = 1; }), "compressed"},
-      {"rows past the record", with([](BmpSpec& s) { s.pixelBytesDelta = -4; }), "pixel rows"},
-      {"colour table too long", with([](BmpSpec& s) { s.bits = 1; s.colorsUsed = 3; s.palette = {0, 0}; }), "colour table"},
-      {"bfSize past the file", with([](BmpSpec& s) { s.fileSizeDelta = 1000; }), "does not fit the archive"},
+      {"small info header", with([](BmpFields& s) { s.infoSize = 12; }), "info header"},
+      {"zero width", with([](BmpFields& s) { s.width = 0; }), "size"},
+      {"top-down height", with([](BmpFields& s) { s.height = -2; }), "size"},
+      {"huge width", with([](BmpFields& s) { s.width = 1 << 20; }), "size"},
+      {"16 bits", with([](BmpFields& s) { s.bits = 16; }), "bit count"},
+      {"compressed", with([](BmpFields& s) { s.compression = 1; }), "compressed"},
+      {"rows past the record", with([](BmpFields& s) { s.pixelBytesDelta = -4; }), "pixel rows"},
+      {"colour table too long", with([](BmpFields& s) { s.bits = 1; s.colorsUsed = 3; s.palette = {0, 0}; }), "colour table"},
+      {"bfSize past the file", with([](BmpFields& s) { s.fileSizeDelta = 1000; }), "does not fit the archive"},
   };
   for (const Case& c : cases) {
     SkinArchive archive;
-    EXPECT_TRUE(archive.LoadFromBytes(MakeArchive({{"good", SolidBmp(1, 1, 0)}, {"bad", MakeBmp(c.spec)},
+    EXPECT_TRUE(archive.LoadFromBytes(MakeArchive({{"good", SolidBmp(1, 1, 0)}, {"bad", MakeBmp(c.fields)},
                                                    {"after", SolidBmp(1, 1, 0)}}),
                                       ""));
     EXPECT_EQ(archive.Names(), std::vector<std::string>{"good"}) << c.what;

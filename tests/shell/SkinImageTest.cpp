@@ -71,7 +71,7 @@ TEST(SkinImage, ControlImagesFollowTheLayout) {
   const std::string dir = ::testing::TempDir();
   const std::string layout = dir + "/ci-layout.ini", archive = dir + "/ci-archive.cif";
   std::ofstream(layout, std::ios::binary) << "[CONTROL]\r\nOK_ON = (1, 0, 3, 2)\r\nOK_OFF = 1000\r\n";
-  BmpSpec sheet;
+  BmpFields sheet;
   sheet.width = 4;
   sheet.height = 2;
   sheet.pixels = {0, 0x0000FF, 0x00FF00, 0, 0, 0, 0, 0};
