@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QUrl>
 #include <exception>
@@ -25,6 +26,7 @@ constexpr uint32_t WM_OPTIMIZER_CLOSED = 0x1006;
 constexpr uint32_t kAnswerOne1 = 0x0ABD, kAnswerOne2 = 0x0ABE;
 constexpr uint32_t kChild = ui::WS_CHILD, kChildVisible = ui::WS_CHILD | ui::WS_VISIBLE;
 constexpr uint32_t kCompanionStyle = ui::WS_POPUP | ui::WS_CAPTION | ui::WS_SYSMENU | ui::WS_THICKFRAME;
+constexpr int kStartPauseMs = 300;
 constexpr ui::Rect kModeArea{0, 14, 346, 280};
 constexpr const char* kTabImages[3] = {"CONSONACHORD", "MUSIC", "COLOREDIT"};
 
@@ -130,17 +132,7 @@ bool CMainDlg::InitDialog(const std::string& commandLine) {
   s.startPath = commandLine;
   Log("icon and drops");
 
-  // The window's outer height: menu, frame and caption around the client, as
-  // the window system frames it.
-  frame_->winId();
-  const QRect outer = frame_->frameGeometry(), inner = frame_->geometry();
-  FrameMetrics metrics;
-  metrics.menuHeight = frame_->MenuHeight();
-  metrics.frameHeight = (outer.width() - inner.width()) / 2;
-  metrics.captionHeight = outer.height() - inner.height() - 2 * metrics.frameHeight;
-  mainHeight_ = MainWindowHeight(metrics);
-  mainRect_ = StartMainRect(ScreenSize(), mainHeight_);
-  PlaceOuter(frame_.get(), mainRect_);
+  PlaceMain();
   Log("placement");
 
   chordWnd_.Create(kModeArea, this, kChildVisible, "CConsonaCord");
@@ -165,8 +157,11 @@ bool CMainDlg::InitDialog(const std::string& commandLine) {
 
   Log("tooltip");
   frame_->show();
-  mainRect_ = OuterRect(frame_.get());
   Log("show");
+  // The window system frames the window while we wait; then its frame is
+  // known and the window goes exactly where it belongs.
+  WaitForWindowSystem();
+  PlaceMain();
 
   favWnd_.Create({0, 0, kMainWidth, kFavouritesHeight}, nullptr, kCompanionStyle, "CFavorite");
   favWnd_.Widget()->setWindowFlag(Qt::Tool, true);
@@ -183,6 +178,10 @@ bool CMainDlg::InitDialog(const std::string& commandLine) {
   previewWnd_.Show(true);
   previewWnd_.SetSchemeColors(s.schemeColors, s.colorCount);
   Log("preview");
+  WaitForWindowSystem();
+  mainRect_ = OuterRect(frame_.get());
+  PlaceOuter(favWnd_.Widget(), StartFavouritesRect(mainRect_));
+  PlaceOuter(previewWnd_.Widget(), StartPreviewRect(mainRect_, OuterRect(favWnd_.Widget())));
 
   s.startPath = CleanStartPath(s.startPath);
   const StartProject start = ProjectForStart(s.startPath, s.ProjectFolder());
@@ -198,6 +197,26 @@ bool CMainDlg::InitDialog(const std::string& commandLine) {
   SetWindowText(TitleFor(s.projectPath));
   Log("title");
   return true;
+}
+
+void CMainDlg::PlaceMain() {
+  // The window's outer height: menu, frame and caption around the client, as
+  // the window system frames it.
+  frame_->winId();
+  const QRect outer = frame_->frameGeometry(), inner = frame_->geometry();
+  FrameMetrics metrics;
+  metrics.menuHeight = frame_->MenuHeight();
+  metrics.frameHeight = (outer.width() - inner.width()) / 2;
+  metrics.captionHeight = outer.height() - inner.height() - 2 * metrics.frameHeight;
+  mainHeight_ = MainWindowHeight(metrics);
+  mainRect_ = StartMainRect(ScreenSize(), mainHeight_);
+  PlaceOuter(frame_.get(), mainRect_);
+}
+
+void CMainDlg::WaitForWindowSystem() {
+  QElapsedTimer clock;
+  clock.start();
+  while (clock.elapsed() < kStartPauseMs) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
 }
 
 void CMainDlg::SetWindowText(const std::string& title) {

@@ -92,6 +92,8 @@ class CMainDlg : public ui::Window {
   bool ReadSetupData();
   bool InitDialog(const std::string& commandLine);
   bool Missing(const char* file, const std::string& folder);
+  void PlaceMain();
+  void WaitForWindowSystem();
   void SwitchWindows(Mode mode);
   void SoundCardWarning();
   void DefaultAlign();
