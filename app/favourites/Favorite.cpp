@@ -25,6 +25,6 @@ void CFavorite::OnPaint(ui::DeviceContext& dc) {
   dc.DrawText("No favourite schemes yet", {list.left, list.top + 30, list.right, list.top + 48},
               ui::DT_CENTER | ui::DT_VCENTER | ui::DT_SINGLELINE);
   dc.SetTextColor(ui::Rgb(150, 150, 150));
-  dc.DrawText("Keep the current scheme with the star button of the main window",
+  dc.DrawText("Keep a scheme here with the star button",
               {list.left, list.top + 50, list.right, list.top + 66}, ui::DT_CENTER | ui::DT_VCENTER | ui::DT_SINGLELINE);
 }

@@ -21,6 +21,9 @@ class CConsonaCord : public ui::Window {
   void OnPaint(ui::DeviceContext& dc) override;
 
  private:
+  // The first scheme colour in HSV, RGB, CMYK and hexadecimal.
+  void DrawValues(ui::DeviceContext& dc) const;
+
   int noteCount_ = 2;
   std::string label_ = "0\xCB\x9A" "C-Major2nd";
 };

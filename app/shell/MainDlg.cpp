@@ -203,11 +203,11 @@ void CMainDlg::PlaceMain() {
   // The window's outer height: menu, frame and caption around the client, as
   // the window system frames it.
   frame_->winId();
-  const QRect outer = frame_->frameGeometry(), inner = frame_->geometry();
+  const QMargins m = FrameMargins(frame_.get());
   FrameMetrics metrics;
   metrics.menuHeight = frame_->MenuHeight();
-  metrics.frameHeight = (outer.width() - inner.width()) / 2;
-  metrics.captionHeight = outer.height() - inner.height() - 2 * metrics.frameHeight;
+  metrics.frameHeight = m.bottom();
+  metrics.captionHeight = m.top() - m.bottom();
   mainHeight_ = MainWindowHeight(metrics);
   mainRect_ = StartMainRect(ScreenSize(), mainHeight_);
   PlaceOuter(frame_.get(), mainRect_);

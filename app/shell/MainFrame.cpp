@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <QUrl>
+#include <QWindow>
 
 #include "CommandTable.h"
 #include "MainDlg.h"
@@ -106,16 +107,22 @@ void MainFrame::dropEvent(QDropEvent* e) {
   dlg_.OnDropFiles(files);
 }
 
+QMargins FrameMargins(const QWidget* widget) {
+  const QWindow* window = widget->windowHandle();
+  return window ? window->frameMargins() : QMargins();
+}
+
 PlaceRect OuterRect(const QWidget* widget) {
-  const QRect f = widget->frameGeometry();
-  return {f.left(), f.top(), f.left() + f.width(), f.top() + f.height()};
+  const QRect g = widget->geometry();
+  const QMargins m = FrameMargins(widget);
+  return {g.left() - m.left(), g.top() - m.top(), g.left() + g.width() + m.right(), g.top() + g.height() + m.bottom()};
 }
 
 void PlaceOuter(QWidget* widget, const PlaceRect& outer) {
-  const QRect f = widget->frameGeometry(), g = widget->geometry();
-  const int extraW = f.width() - g.width(), extraH = f.height() - g.height();
-  widget->resize(std::max(outer.Width() - extraW, 1), std::max(outer.Height() - extraH, 1));
-  widget->move(outer.left, outer.top);
+  const QMargins m = FrameMargins(widget);
+  widget->setGeometry(outer.left + m.left(), outer.top + m.top(),
+                      std::max(outer.Width() - m.left() - m.right(), 1),
+                      std::max(outer.Height() - m.top() - m.bottom(), 1));
 }
 
 PlaceSize ScreenSize() {

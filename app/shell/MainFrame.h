@@ -4,6 +4,7 @@
 // widget, and hands moves, close requests, dropped files and the idle menu
 // update to CMainDlg.
 #include <QMainWindow>
+#include <QMargins>
 #include <map>
 
 #include "Placement.h"
@@ -37,6 +38,7 @@ class MainFrame : public QMainWindow {
 // Outer (frame) rectangles of top-level widgets in screen pixels, and placing
 // a top-level widget so that its frame covers a rectangle. Before the window
 // system has framed a window its frame is taken as its client.
+QMargins FrameMargins(const QWidget* widget);
 PlaceRect OuterRect(const QWidget* widget);
 void PlaceOuter(QWidget* widget, const PlaceRect& outer);
 PlaceSize ScreenSize();

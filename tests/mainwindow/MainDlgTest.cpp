@@ -96,9 +96,8 @@ TEST_F(MainDlgTest, StartsInOrderWithAnUntitledProject) {
 
 TEST_F(MainDlgTest, PlacesMainFavouritesAndPreviewTogetherCentred) {
   CMainDlg& dlg = Start();
-  const QRect outer = dlg.Frame()->frameGeometry(), inner = dlg.Frame()->geometry();
-  const int frame = (outer.width() - inner.width()) / 2;
-  const int h = MainWindowHeight({dlg.Frame()->MenuHeight(), frame, outer.height() - inner.height() - 2 * frame});
+  const QMargins m = FrameMargins(dlg.Frame());
+  const int h = MainWindowHeight({dlg.Frame()->MenuHeight(), m.bottom(), m.top() - m.bottom()});
   ASSERT_EQ(dlg.MainHeight(), h);
   const PlaceRect main = StartMainRect(ScreenSize(), h);
   EXPECT_EQ(OuterRect(dlg.Frame()), main);
