@@ -48,9 +48,12 @@ void CAboutWnd::OnPaint(ui::DeviceContext& dc) {
                                                         "F#", "G", "G#", "A", "A#", "B"};
   dc.SetBkMode(ui::BkMode::Transparent);
   dc.SetFont("Arial", 8);
-  dc.SetTextColor(ui::Rgb(250, 250, 250));
   for (int i = 0; i < 12; ++i) {
     const int x0 = left + (right - left) * i / 12, x1 = left + (right - left) * (i + 1) / 12;
+    // Dark letters on the light hues, light ones on the deep hues.
+    const ui::Colour under = dc.GetPixel((x0 + x1) / 2, bandBottom - 12);
+    const int luma = (299 * ui::RedOf(under) + 587 * ui::GreenOf(under) + 114 * ui::BlueOf(under)) / 1000;
+    dc.SetTextColor(luma > 150 ? ui::Rgb(40, 40, 44) : ui::Rgb(250, 250, 250));
     dc.DrawText(kNotes[i], {x0, bandBottom - 20, x1, bandBottom - 4}, ui::DT_CENTER | ui::DT_VCENTER | ui::DT_SINGLELINE);
   }
 
