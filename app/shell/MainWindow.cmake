@@ -5,7 +5,8 @@ add_library(TnaShellLogic STATIC
   ${CMAKE_CURRENT_LIST_DIR}/ModeTabs.cpp
   ${CMAKE_CURRENT_LIST_DIR}/Placement.cpp
   ${CMAKE_CURRENT_LIST_DIR}/ProjectNames.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/CommandTable.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/CommandTable.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/SavePrompt.cpp)
 target_include_directories(TnaShellLogic PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 
 # TnaSingleInstance: one running program per user, through a local socket.
