@@ -1,6 +1,9 @@
 #include "MainDlg.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QIcon>
+#include <QPainter>
+#include <QPixmap>
 #include <QDesktopServices>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -29,6 +32,30 @@ constexpr uint32_t kCompanionStyle = ui::WS_POPUP | ui::WS_CAPTION | ui::WS_SYSM
 constexpr int kStartPauseMs = 300;
 constexpr ui::Rect kModeArea{0, 14, 346, 280};
 constexpr const char* kTabImages[3] = {"CONSONACHORD", "MUSIC", "COLOREDIT"};
+
+// The program's icon: the twelve note colours as a ring.
+QIcon ProgramIcon() {
+  QIcon icon;
+  const ColorSystem* colors = Shell().colors.get();
+  for (int size : {16, 32, 48, 64}) {
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    const QRectF box(0.5, 0.5, size - 1.0, size - 1.0);
+    for (int i = 0; i < 12; ++i) {
+      const uint32_t c = colors ? colors->HHlsToRgb(float(i * 30), 127.5f, 255, 255) : 0x808080;
+      p.setBrush(QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF)));
+      // Clockwise from the top, as the note circle is read.
+      p.drawPie(box, (90 - i * 30 - 15) * 16, -30 * 16);
+    }
+    p.setBrush(QColor(223, 223, 223));
+    p.drawEllipse(QPointF(size / 2.0, size / 2.0), size * 0.22, size * 0.22);
+    icon.addPixmap(pixmap);
+  }
+  return icon;
+}
 
 bool Readable(const std::string& path) {
   const QFileInfo info(QString::fromStdString(path));
@@ -129,6 +156,7 @@ bool CMainDlg::InitDialog(const std::string& commandLine) {
   ui::Window::Create({0, 0, kMainWidth, kMainClientHeight}, nullptr, ui::WS_POPUP, "CMainDlg");
   frame_->setCentralWidget(Widget());
   Widget()->show();
+  QApplication::setWindowIcon(ProgramIcon());
   s.startPath = commandLine;
   Log("icon and drops");
 
