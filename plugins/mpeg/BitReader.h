@@ -29,22 +29,25 @@ public:
         return static_cast<uint32_t>(Peek64() >> (64 - count));
     }
 
-    // The next 64 bits (zero beyond the block).
-    uint64_t Peek64() const
+    // The next 64 bits (zero beyond the block); at least 57 of them are exact.
+    uint64_t Peek64() const { return WordAt(position_); }
+
+    // The same from any bit position.
+    uint64_t WordAt(size_t bitPosition) const
     {
-        size_t byte = position_ >> 3;
+        const size_t byte = bitPosition >> 3;
         uint64_t word = 0;
         if (byte + 8 <= sizeBytes_) {
             std::memcpy(&word, data_ + byte, 8);
             word = __builtin_bswap64(word);
         } else {
-            for (int i = 0; i < 8; ++i) {
+            for (size_t i = 0; i < 8; ++i) {
                 word <<= 8;
-                if (byte + static_cast<size_t>(i) < sizeBytes_)
-                    word |= data_[byte + static_cast<size_t>(i)];
+                if (byte + i < sizeBytes_)
+                    word |= data_[byte + i];
             }
         }
-        return word << (position_ & 7);
+        return word << (bitPosition & 7);
     }
 
     void Skip(size_t count) { position_ += count; }

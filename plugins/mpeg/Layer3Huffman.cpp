@@ -176,17 +176,48 @@ int Layer3Huffman::Decode(BitReader& bits, size_t endBit, const GranuleChannel& 
         }
         const DecodeTable decode = set.pairs[table];
         const int linbits = set.linbits[table];
+        size_t position = bits.Position();
         for (; line < end; line += 2) {
-            int symbol = DecodeSymbol(bits, pool, decode);
-            int x = symbol >> 4;
-            int y = symbol & 15;
-            if (linbits != 0 && x == 15)
-                x += static_cast<int>(bits.Read(linbits));
-            values[line] = WithSign(bits, x);
-            if (linbits != 0 && y == 15)
-                y += static_cast<int>(bits.Read(linbits));
-            values[line + 1] = WithSign(bits, y);
+            // One 64-bit window holds the code's last level, both linbits and both signs.
+            uint64_t word = bits.WordAt(position);
+            uint32_t start = decode.start;
+            int width = decode.bits;
+            const LookupEntry* e = &pool[start + (word >> (64 - width))];
+            while (e->length == 0) {
+                position += static_cast<size_t>(width);
+                word = bits.WordAt(position);
+                width = e->nextBits;
+                e = &pool[e->value + (word >> (64 - width))];
+            }
+            word <<= e->length;
+            position += e->length;
+            int x = e->value >> 4;
+            int y = e->value & 15;
+            if (linbits != 0 && x == 15) {
+                x += static_cast<int>(word >> (64 - linbits));
+                word <<= linbits;
+                position += static_cast<size_t>(linbits);
+            }
+            if (x != 0) {
+                if (word >> 63)
+                    x = -x;
+                word <<= 1;
+                ++position;
+            }
+            if (linbits != 0 && y == 15) {
+                y += static_cast<int>(word >> (64 - linbits));
+                word <<= linbits;
+                position += static_cast<size_t>(linbits);
+            }
+            if (y != 0) {
+                if (word >> 63)
+                    y = -y;
+                ++position;
+            }
+            values[line] = x;
+            values[line + 1] = y;
         }
+        bits.SetPosition(position);
     }
     if (bits.Position() > endBit) {
         // The big values ran past the granule's data: a damaged granule.

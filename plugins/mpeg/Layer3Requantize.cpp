@@ -6,14 +6,22 @@ namespace mpeg {
 
 namespace {
 
-constexpr int kPowTableSize = 8207;  // 15 + 2^13 - 1 is the largest magnitude a stream can code
+constexpr int kLargest = 8206;  // 15 + 2^13 - 1 is the largest magnitude a stream can code
+constexpr int kGainLow = -640;  // quarter steps; lower gains underflow to zero anyway
+constexpr int kGainHigh = 64;
 
+// sign(i) * |i|^(4/3) for i in -kLargest..kLargest, and 2^(q/4) for the gain range.
 struct PowerTables {
-    float pow43[kPowTableSize];
+    float signedPow43[2 * kLargest + 1];
+    float gain[kGainHigh - kGainLow + 1];
     PowerTables()
     {
-        for (int i = 0; i < kPowTableSize; ++i)
-            pow43[i] = static_cast<float>(std::pow(static_cast<double>(i), 4.0 / 3.0));
+        for (int i = -kLargest; i <= kLargest; ++i) {
+            double magnitude = std::pow(static_cast<double>(i < 0 ? -i : i), 4.0 / 3.0);
+            signedPow43[i + kLargest] = static_cast<float>(i < 0 ? -magnitude : magnitude);
+        }
+        for (int q = kGainLow; q <= kGainHigh; ++q)
+            gain[q - kGainLow] = static_cast<float>(std::pow(2.0, q / 4.0));
     }
 };
 
@@ -26,18 +34,17 @@ const PowerTables& Powers()
 // 2^(quarterSteps / 4)
 inline float Gain(int quarterSteps)
 {
-    static constexpr double kFraction[4] = {1.0, 1.18920711500272106672, 1.41421356237309504880,
-                                            1.68179283050742908606};
-    return static_cast<float>(std::ldexp(kFraction[quarterSteps & 3], quarterSteps >> 2));
+    if (quarterSteps < kGainLow)
+        return 0.0f;
+    if (quarterSteps > kGainHigh)
+        quarterSteps = kGainHigh;
+    return Powers().gain[quarterSteps - kGainLow];
 }
 
 inline void ScaleRange(const int* values, float* xr, int from, int to, float gain, const float* pow43)
 {
-    for (int i = from; i < to; ++i) {
-        int v = values[i];
-        float magnitude = pow43[v < 0 ? -v : v];
-        xr[i] = (v < 0 ? -magnitude : magnitude) * gain;
-    }
+    for (int i = from; i < to; ++i)
+        xr[i] = pow43[values[i]] * gain;
 }
 
 } // namespace
@@ -45,7 +52,7 @@ inline void ScaleRange(const int* values, float* xr, int from, int to, float gai
 void Layer3Requantize::Apply(const int* values, int nonzeroLines, const GranuleChannel& gc,
                              const Layer3ScaleFactors& sf, const ScaleFactorBands& bands, float* xr)
 {
-    const float* pow43 = Powers().pow43;
+    const float* pow43 = Powers().signedPow43 + kLargest;
     const int global = gc.globalGain - 210;
     const int shift = gc.scalefacScale ? 4 : 2;  // scale factor step in quarter octaves
     const bool preflag = gc.preflag || sf.lsfPreflag;

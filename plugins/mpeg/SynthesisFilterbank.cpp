@@ -100,6 +100,7 @@ void SynthesisFilterbank::Reset()
     head_[0] = head_[1] = 0;
 }
 
+__attribute__((target_clones("avx2", "default")))
 void SynthesisFilterbank::Synthesize(int channel, const float* subbands, int16_t* pcm, int stride)
 {
     float x[32];
@@ -127,8 +128,10 @@ void SynthesisFilterbank::Synthesize(int channel, const float* subbands, int16_t
     for (int j = 0; j < 32; ++j) {
         float s = acc[j] * 32768.0f;
         s = s > 32767.0f ? 32767.0f : (s < -32768.0f ? -32768.0f : s);
-        // Round half to even, as the processor's default rounding does.
-        pcm[j * stride] = static_cast<int16_t>(std::lrint(s));
+        // Adding and taking away 1.5 * 2^23 rounds half to even, as the processor's
+        // default rounding does; the result converts to an integer exactly.
+        s = (s + 12582912.0f) - 12582912.0f;
+        pcm[j * stride] = static_cast<int16_t>(s);
     }
 }
 
