@@ -31,7 +31,7 @@ inline constexpr AllocationRow kRowA4 = {2, {0, 1, 16}};
 inline constexpr AllocationRow kRowC1 = {4, {0, 1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}};
 inline constexpr AllocationRow kRowC2 = {3, {0, 1, 3, 4, 5, 6, 7}};
 inline constexpr AllocationRow kRowL1 = {4, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14}};
-inline constexpr AllocationRow kRowL2 = {3, {0, 1, 2, 3, 4, 5, 6}};
+inline constexpr AllocationRow kRowL2 = {3, {0, 1, 3, 4, 5, 6, 7}};
 inline constexpr AllocationRow kRowL3 = {2, {0, 1, 3}};
 
 struct AllocationTable {
