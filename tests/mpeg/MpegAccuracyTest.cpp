@@ -53,7 +53,7 @@ TEST_P(EncoderAccuracy, MatchesReferenceDecoder)
     const auto wav = folder / "in.wav";
     const auto coded = folder / (std::string("clip.") + c.extension);
     ASSERT_TRUE(WriteWave(wav, MakeTestSignal(c.rate, c.channels, 1.5)));
-    ASSERT_TRUE(mpegtest::Run(std::string(c.encoder) + " --quiet " + c.options + " '" + wav.string() + "' '" +
+    ASSERT_TRUE(RunQuietly(std::string(c.encoder) + " --quiet " + c.options + " '" + wav.string() + "' '" +
                     coded.string() + "'"))
         << "encoder failed for " << c.name;
     const std::vector<uint8_t> stream = ReadFile(coded);

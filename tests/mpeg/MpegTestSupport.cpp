@@ -103,10 +103,10 @@ bool WriteFile(const std::filesystem::path& path, const std::vector<uint8_t>& by
 
 bool HaveProgram(const std::string& name)
 {
-    return Run("command -v " + name);
+    return RunQuietly("command -v " + name);
 }
 
-bool Run(const std::string& command)
+bool RunQuietly(const std::string& command)
 {
     return std::system((command + " >/dev/null 2>&1").c_str()) == 0;
 }

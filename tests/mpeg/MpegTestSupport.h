@@ -35,7 +35,7 @@ bool WriteFile(const std::filesystem::path& path, const std::vector<uint8_t>& by
 // Whether a program is on the PATH.
 bool HaveProgram(const std::string& name);
 // Runs a shell command quietly; true on exit status 0.
-bool Run(const std::string& command);
+bool RunQuietly(const std::string& command);
 
 // Our decoder over a byte block; counts concealed frames.
 Pcm DecodeOurs(const std::vector<uint8_t>& stream, int64_t* concealed = nullptr);
