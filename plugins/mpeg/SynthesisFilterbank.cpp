@@ -5,6 +5,13 @@
 #include <cmath>
 #include <cstring>
 
+// With GCC on x86-64 the windowing loop is also built for AVX2 and picked at load time.
+#if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__) && !defined(__SANITIZE_ADDRESS__)
+#define MPEG_VECTOR_CLONES __attribute__((target_clones("avx2", "default")))
+#else
+#define MPEG_VECTOR_CLONES
+#endif
+
 namespace mpeg {
 
 namespace {
@@ -100,7 +107,7 @@ void SynthesisFilterbank::Reset()
     head_[0] = head_[1] = 0;
 }
 
-__attribute__((target_clones("avx2", "default")))
+MPEG_VECTOR_CLONES
 void SynthesisFilterbank::Synthesize(int channel, const float* subbands, int16_t* pcm, int stride)
 {
     float x[32];

@@ -1,8 +1,9 @@
 // tintonia-cli decode IN OUT.wav [--info]: decodes an MPEG audio file to 16-bit PCM WAVE.
 #include "CliCommand.h"
 
-#include "MpegStreamDecoder.h"
-#include "StreamHead.h"
+#include "EngineModules.h"
+#include "FrameHeader.h"
+#include "PcmFormatConverter.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -11,15 +12,6 @@
 #include <vector>
 
 namespace {
-
-class FileSource : public mpeg::ByteSource {
-public:
-    explicit FileSource(std::FILE* file) : file_(file) {}
-    size_t Read(uint8_t* buffer, size_t count) override { return std::fread(buffer, 1, count, file_); }
-
-private:
-    std::FILE* file_;
-};
 
 void PutLe(std::vector<uint8_t>& out, uint32_t value, int bytes)
 {
@@ -56,16 +48,12 @@ const char* ModeName(mpeg::ChannelMode mode)
     return "?";
 }
 
-const char* VersionName(mpeg::MpegVersion version)
-{
-    return version == mpeg::MpegVersion::Mpeg1 ? "MPEG-1" : version == mpeg::MpegVersion::Mpeg2 ? "MPEG-2" : "MPEG 2.5";
-}
-
 int RunDecode(int argc, char** argv)
 {
     const char* inPath = nullptr;
     const char* outPath = nullptr;
     bool info = false;
+    bool usage = false;
     for (int i = 0; i < argc; ++i) {
         if (std::strcmp(argv[i], "--info") == 0)
             info = true;
@@ -74,83 +62,67 @@ int RunDecode(int argc, char** argv)
         else if (!outPath)
             outPath = argv[i];
         else
-            inPath = nullptr, i = argc;
+            usage = true;
     }
-    if (!inPath || !outPath) {
+    if (usage || !inPath || !outPath) {
         std::fprintf(stderr, "usage: tintonia-cli decode IN OUT.wav [--info]\n");
         return 2;
     }
-    std::FILE* in = std::fopen(inPath, "rb");
-    if (!in) {
-        std::fprintf(stderr, "decode: cannot open %s: %s\n", inPath, std::strerror(errno));
+
+    mpeg::DecodeEngine engine;
+    struct ErrorText {
+        std::string text;
+    } error;
+    engine.SetErrorCallback(
+        [](void* user, int, int, const char* what, const char* detail) {
+            static_cast<ErrorText*>(user)->text = std::string(what) + ": " + detail;
+        },
+        &error);
+    engine.RegisterCodec(mpeg::MpegAudioCodec());
+    engine.RegisterInput(mpeg::FileInputModule());
+    int result = engine.OpenInput(inPath);
+    if (result >= 0)
+        result = engine.Start();
+    if (result < 0) {
+        std::fprintf(stderr, "decode: %s: %s (%d)\n", inPath, error.text.empty() ? "cannot open" : error.text.c_str(),
+                     result);
         return 1;
     }
-    // Stream head: size, ID3v2 tag and the first frame.
-    std::fseek(in, 0, SEEK_END);
-    const int64_t fileSize = std::ftell(in);
-    std::fseek(in, 0, SEEK_SET);
-    uint8_t headBytes[152] = {};
-    size_t got = std::fread(headBytes, 1, sizeof headBytes, in);
-    int64_t tag = mpeg::StreamHead::Id3v2Size(headBytes, got);
-    if (tag > 0 && tag < fileSize) {
-        std::fseek(in, static_cast<long>(tag), SEEK_SET);
-        got = std::fread(headBytes, 1, sizeof headBytes, in);
-    }
-    const mpeg::StreamHead head = mpeg::StreamHead::Analyse(headBytes, got, fileSize, tag);
-    std::fseek(in, 0, SEEK_SET);
 
-    FileSource source(in);
-    mpeg::MpegStreamDecoder decoder(&source);
-    decoder.Restart(0, true);
-
-    std::string tmpPath = std::string(outPath) + ".part";
+    const std::string tmpPath = std::string(outPath) + ".part";
     std::FILE* out = nullptr;
+    mpeg::PcmFormatConverter converter;
+    static int16_t converted[mpeg::PcmFormatConverter::kMaxOutputSamples * 2];
     int channels = 0;
     int rate = 0;
     uint64_t dataBytes = 0;
-    static int16_t pcm[1152 * 2];
-    static int16_t converted[1152 * 2];
-    for (;;) {
-        int samples = decoder.DecodeNext(pcm);
-        if (samples < 0)
-            break;
-        const mpeg::FrameHeader& h = decoder.Header();
+    mpeg::FrameHeader first;
+    while (engine.Decode() >= 0) {
+        const mpeg::DecodedFrame& frame = engine.Frame();
         if (!out) {
-            channels = h.channels;
-            rate = h.sampleRate;
+            channels = frame.channels;
+            rate = frame.sampleRate;
+            converter.SetTarget(channels, rate);
             out = std::fopen(tmpPath.c_str(), "wb");
             if (!out || !WriteWaveHeader(out, channels, rate, 0)) {
                 std::fprintf(stderr, "decode: cannot write %s: %s\n", outPath, std::strerror(errno));
-                std::fclose(in);
                 if (out)
                     std::fclose(out);
                 std::remove(tmpPath.c_str());
                 return 1;
             }
         }
-        if (h.sampleRate != rate)
-            continue;  // a frame of another rate cannot go into this file
-        const int16_t* data = pcm;
-        if (h.channels != channels) {
-            for (int i = 0; i < samples; ++i) {
-                if (channels == 2)
-                    converted[2 * i] = converted[2 * i + 1] = pcm[i];
-                else
-                    converted[i] = static_cast<int16_t>((pcm[2 * i] + pcm[2 * i + 1]) / 2);
-            }
-            data = converted;
-        }
+        // A stream that changes its format mid-way is brought to the format of its start.
+        const int samples = converter.Convert(frame.data, frame.samples, frame.channels, frame.sampleRate, converted);
         const size_t count = static_cast<size_t>(samples * channels);
-        if (std::fwrite(data, sizeof(int16_t), count, out) != count) {
+        if (std::fwrite(converted, sizeof(int16_t), count, out) != count) {
             std::fprintf(stderr, "decode: write error on %s\n", outPath);
-            std::fclose(in);
             std::fclose(out);
             std::remove(tmpPath.c_str());
             return 1;
         }
         dataBytes += count * 2;
     }
-    std::fclose(in);
     if (!out) {
         std::fprintf(stderr, "decode: %s holds no MPEG audio frames\n", inPath);
         return 1;
@@ -166,14 +138,17 @@ int RunDecode(int argc, char** argv)
         return 1;
     }
     if (info) {
-        const mpeg::FrameHeader& h = head.valid ? head.header : decoder.Header();
+        const mpeg::EngineStatus& status = engine.Status();
+        auto number = [&](const char* name) {
+            const mpeg::EngineStatus::Property* p = status.Find(name);
+            return p ? p->number : -1;
+        };
+        const int64_t level = number("mpeg/level");
+        const int64_t mode = number("mpeg/mode");
         const double seconds = static_cast<double>(dataBytes) / (2.0 * channels * rate);
-        std::printf("version: %s\nlayer: %d\nmode: %s\nrate: %d Hz\nbit rate: %d kbit/s%s\nduration: %.3f s\n",
-                    VersionName(h.version), h.layer, ModeName(h.mode), h.sampleRate,
-                    head.valid && head.bitRateKbps ? head.bitRateKbps : decoder.Reader().FreeFormatKbps(),
-                    head.exactDuration ? " (average)" : "", seconds);
-        if (decoder.FramesConcealed() > 0)
-            std::printf("damaged frames concealed: %lld\n", static_cast<long long>(decoder.FramesConcealed()));
+        std::printf("version: %s\nlayer: %lld\nmode: %s\nrate: %d Hz\nbit rate: %d kbit/s\nduration: %.3f s\n",
+                    level == 1 ? "MPEG-1" : level == 2 ? "MPEG-2" : "MPEG 2.5", static_cast<long long>(number("mpeg/layer")),
+                    ModeName(static_cast<mpeg::ChannelMode>(mode & 3)), rate, status.bitRateKbps, seconds);
     }
     return 0;
 }
