@@ -25,7 +25,8 @@ struct MpegCodec {
     MpegStreamDecoder decoder{&source};
     StreamHead head;            // audioStart (C), audioSize (E), seek table
     bool exact = false;
-    int64_t seekOffset = 0;     // u
+    int64_t seekOffset = 0;     // u: where the last seek went
+    int64_t firstFrameOffset = 0;  // the first frame found after it
     int64_t samplesSinceSeek = 0;  // n
     bool haveLast = false;
     FrameHeader last;
@@ -187,10 +188,13 @@ void TrackStream(MpegCodec* c, const FrameHeader& h, EngineStatus* status)
         const double n = static_cast<double>(c->samplesSinceSeek);
         const double playedMs = n * 1000.0 / h.sampleRate;
         const double t = static_cast<double>(c->decoder.Reader().ConsumedOffset());
-        const double u = static_cast<double>(c->seekOffset);
+        // Time is measured from the first frame found after the seek, so the bytes passed
+        // over while searching for it do not bend the byte rate.
+        const double u = static_cast<double>(c->seekOffset > C ? c->firstFrameOffset : c->seekOffset);
+        // The part skipped by a seek, timed at the byte rate measured since the seek.
         double skipped = 0.0;
         if (u > C && t > u && playedMs > 0.0)
-            skipped = 0.8 * (u - C) / ((t - u) / playedMs);
+            skipped = (u - C) / ((t - u) / playedMs);
         double rest = (static_cast<double>(C + E) - t) * 8.0 / static_cast<double>(bitRate);
         if (rest < 0.0)
             rest = 0.0;
@@ -216,6 +220,8 @@ int Decode(void* instance, EngineIo* io, DecodedFrame* frame, EngineStatus* stat
     frame->sampleRate = h.sampleRate;
     c->lastChannels = h.channels;
     c->lastRate = h.sampleRate;
+    if (c->samplesSinceSeek == 0)
+        c->firstFrameOffset = c->decoder.Reader().FrameOffset();
     c->samplesSinceSeek += samples;
     if (!c->exact)
         TrackStream(c, h, status);
