@@ -44,7 +44,7 @@ public:
     const LookupEntry* Data() const { return pool_.data(); }
 
 private:
-    static constexpr int kLevelBits = 7;
+    static constexpr int kLevelBits = 9;
 
     DecodeTable Build(const std::vector<Code>& codes, int consumed)
     {
