@@ -1,5 +1,6 @@
-// libFuzzer entry: any bytes through frame search and decoding of every layer.
+// libFuzzer entry: any bytes through the stream-head analysis, frame search and decoding of every layer.
 #include "MpegStreamDecoder.h"
+#include "StreamHead.h"
 
 #include <cstring>
 
@@ -28,6 +29,12 @@ private:
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
+    const int64_t tag = mpeg::StreamHead::Id3v2Size(data, size);
+    const size_t at = tag > 0 && static_cast<uint64_t>(tag) < size ? static_cast<size_t>(tag) : 0;
+    const mpeg::StreamHead head = mpeg::StreamHead::Analyse(data + at, size - at, static_cast<int64_t>(size), tag);
+    if (head.valid)
+        head.FractionToFileFraction(static_cast<double>(data[size - 1]) / 255.0);
+
     static mpeg::MpegStreamDecoder decoder;
     BlockSource source(data, size);
     decoder.SetSource(&source);
