@@ -50,6 +50,14 @@ TEST(StreamHead, ConstantBitRateLengthFromAudioSize)
     EXPECT_FALSE(h.exactDuration);
     EXPECT_EQ(PcmLengthBytes(h.durationMs, 44100 * 4), 17640000);
     EXPECT_EQ(PcmLengthBytes(0, 44100 * 4), 0);
+
+    // Free format: no bit rate in the header, so no length from it (and no division by 0).
+    const std::vector<uint8_t> free = HeadWith(0xFFFB0000);
+    const StreamHead f = StreamHead::Analyse(free.data(), free.size(), 1600000, 0);
+    ASSERT_TRUE(f.valid);
+    EXPECT_EQ(f.bitRateKbps, 0);
+    EXPECT_EQ(f.durationMs, 0);
+    EXPECT_EQ(DurationFromFrames(383, 1152, 0), 0);
 }
 
 TEST(StreamHead, TagLongerThanFileLeavesNoAudio)
