@@ -5,8 +5,10 @@
 #include <cmath>
 #include <cstring>
 
-// With GCC on x86-64 the windowing loop is also built for AVX2 and picked at load time.
-#if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__) && !defined(__SANITIZE_ADDRESS__)
+// With GCC on x86-64 the windowing loop is also built for AVX2 and picked at load time
+// (not in sanitizer builds, whose runtimes are not ready when load-time resolvers run).
+#if defined(__GNUC__) && !defined(__clang__) && defined(__x86_64__) && !defined(__SANITIZE_ADDRESS__) \
+    && !defined(__SANITIZE_THREAD__)
 #define MPEG_VECTOR_CLONES __attribute__((target_clones("avx2", "default")))
 #else
 #define MPEG_VECTOR_CLONES
