@@ -186,6 +186,22 @@ TEST_F(Playback, TagClaimingMoreThanTheFileFailsToOpen)
     }
 }
 
+TEST_F(Playback, FirstFrameAfterLeadingBytesStillOpensWithALength)
+{
+    const auto source = Encode("lead", 44100, 2, 1.0, "-b 128 -t");
+    std::vector<uint8_t> bytes(333, 0x20);  // not a frame header
+    const std::vector<uint8_t> audio = ReadFile(source);
+    bytes.insert(bytes.end(), audio.begin(), audio.end());
+    const auto file = folder_ / "lead-bytes.mp3";
+    WriteFile(file, bytes);
+    mpeg::MpegPlayback p;
+    ASSERT_TRUE(p.OpenFile(file.c_str()));
+    EXPECT_EQ(p.SampleRate(), 44100);
+    // Estimated after the first frame from its bit rate.
+    EXPECT_NEAR(static_cast<double>(p.DurationMs()), 1000.0, 250.0);
+    EXPECT_EQ(p.BitRateKbps(), 128);
+}
+
 TEST_F(Playback, FormatChangesMidStreamAreConvertedToTheOpeningFormat)
 {
     const std::vector<uint8_t> mono = ReadFile(Encode("m", 44100, 1, 1.0, "-m m -b 64 -t"));
