@@ -25,17 +25,6 @@ public:
     bool ReadChords(const std::string& path);
     // The chords of note count n (2..7) in file order.
     void GetChords(int n, std::vector<ChordDef>& out) const;
-    // Rectangles of the chord icons, [noteCount][i] in the icon sheet
-    // "ConsonaChord", read from "UI_ChordIcon.ini": for each note count 2 to 7
-    // its chords take the next rectangles in order. An empty rectangle means
-    // no icon. Returns false when the layout cannot be read.
-    struct IconRect {
-        int left = 0, top = 0, right = 0, bottom = 0;
-        bool Empty() const { return right <= left || bottom <= top; }
-    };
-    bool ReadChordIconLayout(const std::string& iniPath);
-    IconRect ChordIconRect(int noteCount, int i) const;
-
     bool ReadMonitorSettings() { return monitor.ReadSettings(setupFolder, &lastError); }
     bool WriteMonitorSettings() const { return monitor.WriteSettings(setupFolder); }
 
@@ -46,5 +35,4 @@ public:
 
 private:
     std::string setupFolder;
-    IconRect iconRects[kMaxChordNotes + 1][kChordIconSlots];
 };
