@@ -2,15 +2,15 @@
 if(NOT TARGET TnaSetupData)
   add_library(TnaSetupData STATIC)
 endif()
-set(color_names_dir ${CMAKE_CURRENT_LIST_DIR}/names)
-set(color_names_cpp ${CMAKE_CURRENT_BINARY_DIR}/ColorNameTables.cpp)
-add_custom_command(OUTPUT ${color_names_cpp}
-  COMMAND ${CMAKE_COMMAND} -DNAMES_DIR=${color_names_dir} -DOUT=${color_names_cpp}
-          -P ${color_names_dir}/EmbedColorNames.cmake
-  DEPENDS ${color_names_dir}/EmbedColorNames.cmake
-          ${color_names_dir}/pantone.txt ${color_names_dir}/ncs.txt ${color_names_dir}/toyo.txt
-          ${color_names_dir}/dic.txt ${color_names_dir}/cos.txt
-  COMMENT "Embedding the colour name tables")
-target_sources(TnaSetupData PRIVATE ${CMAKE_CURRENT_LIST_DIR}/ColorTables.cpp ${color_names_cpp})
+# The name tables are compiled in from the text lists in names/; editing a list
+# re-runs the configure step, which rewrites the generated source.
+set(NAMES_DIR ${CMAKE_CURRENT_LIST_DIR}/names)
+set(OUT ${CMAKE_CURRENT_BINARY_DIR}/ColorNameTables.cpp)
+include(${NAMES_DIR}/EmbedColorNames.cmake)
+foreach(system pantone ncs toyo dic cos)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${NAMES_DIR}/${system}.txt)
+endforeach()
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${NAMES_DIR}/EmbedColorNames.cmake)
+target_sources(TnaSetupData PRIVATE ${CMAKE_CURRENT_LIST_DIR}/ColorTables.cpp ${OUT})
 target_include_directories(TnaSetupData PUBLIC ${CMAKE_CURRENT_LIST_DIR})
 target_link_libraries(TnaSetupData PUBLIC ConsonaSystem)

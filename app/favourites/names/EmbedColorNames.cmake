@@ -1,8 +1,8 @@
 # Writes the C++ source of the built-in colour name tables from the text lists
-# in names/ (one name per line). Run as: cmake -DNAMES_DIR=... -DOUT=... -P this
+# in names/ (one name per line), given NAMES_DIR and OUT.
 set(systems pantone ncs toyo dic cos)
 set(sizes 1002 1750 1050 1280 1305)
-set(body "// Generated from names/*.txt by names/EmbedColorNames.cmake; edit the lists, not this file.\n")
+set(body "// Generated from the name lists in app/favourites/names; edit the lists, not this file.\n")
 string(APPEND body "#include \"ColorTables.h\"\n\nnamespace {\n")
 foreach(system size IN ZIP_LISTS systems sizes)
   file(STRINGS ${NAMES_DIR}/${system}.txt names ENCODING UTF-8)
