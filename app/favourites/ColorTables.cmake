@@ -6,7 +6,10 @@ endif()
 # re-runs the configure step, which rewrites the generated source.
 set(NAMES_DIR ${CMAKE_CURRENT_LIST_DIR}/names)
 set(OUT ${CMAKE_CURRENT_BINARY_DIR}/ColorNameTables.cpp)
-include(${NAMES_DIR}/EmbedColorNames.cmake)
+function(tintonia_embed_color_names)  # keeps the script's variables out of this folder
+  include(${NAMES_DIR}/EmbedColorNames.cmake)
+endfunction()
+tintonia_embed_color_names()
 foreach(system pantone ncs toyo dic cos)
   set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${NAMES_DIR}/${system}.txt)
 endforeach()

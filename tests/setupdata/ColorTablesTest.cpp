@@ -134,8 +134,8 @@ TEST_F(ColorTablesFixture, SimulationModesUseTheirPalettes)
         int mode;
         uint32_t in, out;
     } cases[] = {
-        {kSimulatePaletteA, 0x00200010, 0x000000FF},  // block 6: red is nearest
-        {kSimulatePaletteB, 0x00200010, 0x00000000},  // block 5: black is nearest
+        {kSimulatePaletteA, 0x002000F0, 0x000000FF},  // block 6: red is nearest
+        {kSimulatePaletteB, 0x002000F0, 0x00000000},  // block 5: black is nearest
         {kSimulateWebSafe, 0x00FF1A19, 0x00FF3300},   // (25, 26, 255) -> (0, 51, 255)
         {kSimulateHighColor, 0x001C0204, 0x00210408}, // (4, 2, 28) -> (8, 4, 33)
         {kSimulateNone, 0x00123456, 0x00123456},
@@ -148,8 +148,8 @@ TEST_F(ColorTablesFixture, SimulationModesUseTheirPalettes)
     }
     const std::vector<uint32_t> paletteA = tables.ReadPaletteBlock(kSimulatePaletteA);
     tables.ReadSystemBlock(kPantone);  // later reads do not disturb a palette the caller holds
-    EXPECT_EQ(tables.SimulateColor(kSimulatePaletteA, 0x00EE1100, paletteA), 0x0000FF00u);
-    EXPECT_EQ(tables.SimulateColor(kSimulatePaletteA, 0x00EE1100, {}), 0x00EE1100u);
+    EXPECT_EQ(tables.SimulateColor(kSimulatePaletteA, 0x0011EE00, paletteA), 0x0000FF00u);
+    EXPECT_EQ(tables.SimulateColor(kSimulatePaletteA, 0x0011EE00, {}), 0x0011EE00u);
 }
 
 TEST_F(ColorTablesFixture, BadFilesGiveNoData)

@@ -23,8 +23,8 @@ TEST(SetupList, ShowsTheEndsOfEveryTableAndTheChords)
         "palette A (block 6): 16 colours",
         "palette B (block 5): 256 colours",
         "2 notes, 18 chords: first Major2nd, last Perfect12th",
-        "    Major2nd           0    60 ",
-        "    Octave             0     0'",
+        "    Major2nd           0   60 ",
+        "    Octave             0    0'",
         "3 notes, 8 chords: first Major, last Power5th",
     };
     for (const char* line : expected)
