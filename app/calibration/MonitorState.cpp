@@ -205,7 +205,7 @@ std::string MonitorState::ComputeMatrices(const XyzValue primaries[3], const Chr
         m.Set(1, i, 1.0);
         m.Set(2, i, p.Z / p.Y);
     }
-    if (!(w.y > 0) || !std::isfinite(w.x) || !std::isfinite(w.z))
+    if (!(w.y > 0) || !std::isfinite(w.x) || !std::isfinite(w.y) || !std::isfinite(w.z))
         return "white point has no usable luminance";
     Matrix inverse;
     try {
