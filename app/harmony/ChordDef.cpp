@@ -24,6 +24,8 @@ std::string At(size_t offset, const std::string& what)
 
 std::string ParseChordFile(const uint8_t* data, size_t size, ChordSet& out, int firstCount)
 {
+    if (firstCount < kMinChordNotes || firstCount > kMaxChordNotes)
+        return "first note count " + std::to_string(firstCount) + " outside 2..7";
     ChordSet read;
     size_t pos = 0;
     int expected = firstCount;
