@@ -40,9 +40,13 @@ TEST(SavePrompt, AnswersDecideWhetherToSaveAndGoOn) {
     steps.write = [&](const std::string& path) { written = path; return true; };
     EXPECT_EQ(RunSavePrompt(c.path, steps), c.goOn);
     EXPECT_EQ(!question.empty(), c.asked);
-    if (c.asked) EXPECT_EQ(question, std::string(c.path) + " is changed. Do you want to save it?");
+    if (c.asked) {
+      EXPECT_EQ(question, std::string(c.path) + " is changed. Do you want to save it?");
+    }
     EXPECT_EQ(written, c.written);
-    if (c.answer == PromptAnswer::Yes && c.asked) EXPECT_EQ(initial, c.path);
+    if (c.answer == PromptAnswer::Yes && c.asked) {
+      EXPECT_EQ(initial, c.path);
+    }
     const std::string p = c.path;
     EXPECT_EQ(untitledAsked, p.ends_with("/Untitle.tna"));
     EXPECT_EQ(fileAsked, !p.empty() && !p.ends_with("/Untitle.tna"));
