@@ -14,7 +14,7 @@ std::vector<FavoriteScheme> Favourites()
             Scheme("three", {Rgb(9, 9, 9), Rgb(8, 8, 8), Rgb(7, 7, 7)})};
 }
 
-int Run(const std::string& arguments, std::string* output = nullptr)
+int RunExport(const std::string& arguments, std::string* output = nullptr)
 {
     int status = -1;
     const std::string out = RunCommand(kCli + " export " + arguments + " 2>&1", &status);
@@ -36,10 +36,10 @@ TEST(ExportCommand, WritesEachFormatChosenByExtension)
     };
     for (const Case& c : cases) {
         std::string output;
-        ASSERT_EQ(Run(folder / "fav.fsp" + " " + folder / c.file, &output), 0) << output;
+        ASSERT_EQ(RunExport(folder / "fav.fsp" + " " + folder / c.file, &output), 0) << output;
         EXPECT_EQ(ReadBytes(folder / c.file), c.expected) << c.file;
     }
-    ASSERT_EQ(Run(folder / "fav.fsp" + " " + folder / "p.ai"), 0);
+    ASSERT_EQ(RunExport(folder / "fav.fsp" + " " + folder / "p.ai"), 0);
     EXPECT_NE(ReadBytes(folder / "p.ai").find("%%Title: (p.ai)\r\n"), std::string::npos);
 }
 
@@ -47,7 +47,7 @@ TEST(ExportCommand, SelectedRowsLeadWithTheFirst)
 {
     TempFolder folder;
     ASSERT_TRUE(FspFile::Save(folder / "fav.fsp", Favourites()));
-    ASSERT_EQ(Run(folder / "fav.fsp" + " " + folder / "s.txt --selected 3,1"), 0);
+    ASSERT_EQ(RunExport(folder / "fav.fsp" + " " + folder / "s.txt --selected 3,1"), 0);
     const auto all = Favourites();
     EXPECT_EQ(ReadBytes(folder / "s.txt"), PaletteWriters::PainterTxt({all[2], all[0]}));
 }
@@ -69,7 +69,7 @@ TEST(ExportCommand, BadRequestsKeepTheOldFile)
     };
     for (const Case& c : cases) {
         std::string output;
-        EXPECT_EQ(Run(c.arguments, &output), c.status) << c.arguments;
+        EXPECT_EQ(RunExport(c.arguments, &output), c.status) << c.arguments;
         EXPECT_NE(output.find(c.says), std::string::npos) << c.arguments << ": " << output;
         EXPECT_EQ(ReadBytes(folder / "old.aco"), "old") << c.arguments;
     }
