@@ -56,7 +56,7 @@ TEST(ExportCommand, BadRequestsKeepTheOldFile)
 {
     TempFolder folder;
     ASSERT_TRUE(FspFile::Save(folder / "fav.fsp", Favourites()));
-    WriteBytes(folder / "broken.fsp", "\x05\x00\x00\x00");
+    WriteBytes(folder / "broken.fsp", std::string("\x05\0\0\0", 4));
     WriteBytes(folder / "old.aco", "old");
     struct Case { std::string arguments; int status; const char* says; };
     const Case cases[] = {
