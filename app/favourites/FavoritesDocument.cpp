@@ -2,6 +2,8 @@
 
 #include "FspFile.h"
 
+#include <filesystem>
+
 std::string FavoritesDocument::Title() const
 {
     const auto slash = path_.find_last_of('/');
@@ -22,6 +24,18 @@ FileResult FavoritesDocument::Open(const std::string& path)
     list_.Assign(std::move(schemes));
     path_ = path;
     return FileResult::Success();
+}
+
+FileResult FavoritesDocument::OpenLinked(const std::string& path)
+{
+    if (path == kNoName) {
+        New();
+        return FileResult::Success();
+    }
+    FileResult r = Open(path);
+    if (!r && !std::filesystem::exists(path))
+        r.error = path + " file linked to does not exist on this route.";
+    return r;
 }
 
 FileResult FavoritesDocument::Save()

@@ -20,6 +20,10 @@ public:
 
     void New();
     FileResult Open(const std::string& path);
+    // Opens the favourites file a project links to; "noname" means the project
+    // had none and gives an empty unnamed list. A missing file keeps the list
+    // and says so in the words the user sees.
+    FileResult OpenLinked(const std::string& path);
     // Saves to the current path; fails for an unnamed list.
     FileResult Save();
     FileResult SaveAs(const std::string& path);

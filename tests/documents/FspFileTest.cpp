@@ -118,4 +118,24 @@ TEST(FspFile, DocumentPathTitleAndSaveState)
     EXPECT_EQ(other.Title(), "mine.fsp");
 }
 
+TEST(FspFile, LinkedFileOfAProject)
+{
+    TempFolder folder;
+    ASSERT_TRUE(FspFile::Save(folder / "linked.fsp", {Scheme("A", {Rgb(1, 1, 1)})}));
+    FavoritesDocument doc;
+    doc.List().Insert(Scheme("mine", {Rgb(2, 2, 2)}), 0);
+
+    const FileResult missing = doc.OpenLinked(folder / "gone.fsp");
+    EXPECT_EQ(missing.error, folder / "gone.fsp" + " file linked to does not exist on this route.");
+    EXPECT_EQ(doc.List().Schemes()[0].name, "mine");
+
+    ASSERT_TRUE(doc.OpenLinked(folder / "linked.fsp"));
+    EXPECT_EQ(doc.Title(), "linked.fsp");
+    EXPECT_EQ(doc.List().Schemes()[0].name, "A");
+
+    ASSERT_TRUE(doc.OpenLinked("noname"));
+    EXPECT_TRUE(doc.List().Empty());
+    EXPECT_EQ(doc.Path(), "noname");
+}
+
 } // namespace
