@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -74,6 +75,18 @@ TEST(SafeFile, FolderThatCannotBeWrittenIsReported)
     const FileResult missing = SaveFileSafely(folder / "no/such/folder/f.fsp", "x");
     EXPECT_NE(missing.error.find("No such file"), std::string::npos) << missing.error;
     EXPECT_EQ(ReadBytes(folder / "plain"), "a file, not a folder");
+
+    // Folder permissions only stop users other than root.
+    if (::geteuid() != 0) {
+        const std::string locked = folder / "locked";
+        fs::create_directory(locked);
+        WriteBytes(locked + "/f.fsp", "previous content");
+        fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec);
+        const FileResult r = FspFile::Save(locked + "/f.fsp", {});
+        fs::permissions(locked, fs::perms::owner_all);
+        EXPECT_NE(r.error.find("Permission denied"), std::string::npos) << r.error;
+        EXPECT_EQ(ReadBytes(locked + "/f.fsp"), "previous content");
+    }
 }
 
 TEST(SafeFile, KeepsPermissionsAndLinks)
