@@ -203,7 +203,13 @@ std::string Illustrator(const Schemes& schemes, const std::string& path, const s
     Line(out, "%%Creator: Adobe Illustrator(R) 8.0");
     Line(out, "%%AI8_CreatorVersion: 10.0");
     Line(out, "%%For: (TNA) (Tintonia Works Co.,Ltd.)");
-    Line(out, "%%Title: (" + FileName(path) + ")");
+    // A line break in the file name would end the comment and turn the rest
+    // of the name into PostScript.
+    std::string title = FileName(path);
+    for (char& c : title)
+        if (c == '\r' || c == '\n')
+            c = ' ';
+    Line(out, "%%Title: (" + title + ")");
     Line(out, "%%CreationDate: " + IllustratorDate(now));
     Line(out, "%%BoundingBox: 0 0 0 0");
     Line(out, "%%HiResBoundingBox: 0 0 0 0");

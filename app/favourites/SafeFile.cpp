@@ -32,6 +32,22 @@ ssize_t WriteSome(int fd, const char* data, std::size_t size, long long written)
     return ::write(fd, data, size);
 }
 
+std::string FitShort(const std::string& name)
+{
+    return name.size() <= 200 ? name : name.substr(0, 200);
+}
+
+// Makes the rename itself durable; a folder that cannot be synced is no reason
+// to call the save failed.
+void SyncFolder(const std::string& folder)
+{
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
 mode_t CurrentUmask()
 {
     const mode_t mask = ::umask(0);
@@ -61,7 +77,8 @@ FileResult SaveFileSafely(const std::string& requested, std::string_view bytes)
     const auto slash = path.rfind('/');
     const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
     const std::string base = slash == std::string::npos ? path : path.substr(slash + 1);
-    std::string temp = (slash == std::string::npos ? std::string() : folder) + "." + base + ".XXXXXX";
+    // Keep the temporary name within the file system's name limit.
+    std::string temp = (slash == std::string::npos ? std::string() : folder) + "." + FitShort(base) + ".XXXXXX";
 
     const int fd = ::mkstemp(temp.data());
     if (fd < 0)
@@ -101,6 +118,7 @@ FileResult SaveFileSafely(const std::string& requested, std::string_view bytes)
         ::unlink(temp.c_str());
         return FileResult::Failure(Reason("cannot replace", path, err));
     }
+    SyncFolder(folder);
     return FileResult::Success();
 }
 

@@ -195,6 +195,9 @@ TEST(PaletteWriters, IllustratorLayout)
     EXPECT_EQ(text.substr(0, 16), "%!PS-Adobe-3.0\r\n");
     EXPECT_NE(text.find("\r\n%%Title: (mine.ai)\r\n%%CreationDate: 3/7/2026 9:05 PM\r\n"), std::string::npos);
     EXPECT_NE(text.find("\r\n%%PageOrigin:0 0\r\n"), std::string::npos);
+    EXPECT_NE(PaletteWriters::Illustrator({}, "/x/a\nquit.ai", FixedClock()).find("%%Title: (a quit.ai)\r\n"),
+              std::string::npos)
+        << "a line break in the name cannot end the comment";
     EXPECT_NE(text.find("%%BeginSetup\r\n%AI5_BeginPalette\r\n0 0 Pb\r\n0 0 0 1 ([Registration]) 0 Xs\r\n"
                         "([Registration]) Pc\r\n1 0 0 Xa\r\n(FF0000 255, 0, 0) Pc\r\n"),
               std::string::npos);

@@ -105,6 +105,10 @@ TEST(SafeFile, KeepsPermissionsAndLinks)
     EXPECT_EQ(fs::status(folder / "fresh.fsp").permissions() & fs::perms::all,
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read | fs::perms::others_read);
 
+    const std::string longName = folder / (std::string(250, 'n') + ".fsp");
+    EXPECT_TRUE(SaveFileSafely(longName, "long")) << "the temporary name stays within the limit";
+    EXPECT_EQ(ReadBytes(longName), "long");
+
     fs::create_symlink(path, folder / "link.fsp");
     ASSERT_TRUE(SaveFileSafely(folder / "link.fsp", "through the link"));
     EXPECT_TRUE(fs::is_symlink(folder / "link.fsp"));
