@@ -51,8 +51,14 @@ function(tintonia_add_test)
     TINTONIA_BIN_DIR="${CMAKE_BINARY_DIR}/bin")
   gtest_discover_tests(${T_NAME}
     DISCOVERY_MODE PRE_TEST
-    DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;SDL_AUDIODRIVER=dummy;TINTONIA_AUDIO=null;${T_ENV}")
+    DISCOVERY_TIMEOUT 60)
+  # A list given through gtest_discover_tests' PROPERTIES loses all but its first
+  # element, so the environment is set by a CTest script run after discovery.
+  set(env QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy TINTONIA_AUDIO=null ${T_ENV})
+  set(env_script ${CMAKE_CURRENT_BINARY_DIR}/${T_NAME}_environment.cmake)
+  file(GENERATE OUTPUT ${env_script} CONTENT
+    "if(${T_NAME}_TESTS)\n  set_tests_properties(\${${T_NAME}_TESTS} PROPERTIES ENVIRONMENT \"${env}\")\nendif()\n")
+  set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${env_script})
 endfunction()
 
 # tintonia_add_fuzzer(NAME name SOURCES ... [LIBS ...]) — only with TINTONIA_FUZZ.

@@ -1,0 +1,4 @@
+#pragma once
+#include <QRegion>
+
+#include "ui/Region.h"
