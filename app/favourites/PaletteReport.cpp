@@ -1,22 +1,11 @@
 #include "PaletteReport.h"
+#include "TextAppend.h"
 
 #include <charconv>
 #include <cstdarg>
 #include <cstdio>
 
 namespace {
-
-// Integer and text conversions only; they do not depend on the locale.
-void Append(std::string& out, const char* format, ...)
-{
-    char buffer[1024];
-    va_list args;
-    va_start(args, format);
-    const int n = std::vsnprintf(buffer, sizeof buffer, format, args);
-    va_end(args);
-    if (n > 0)
-        out.append(buffer, static_cast<std::size_t>(n) < sizeof buffer ? n : sizeof buffer - 1);
-}
 
 std::string TwoDecimals(double value)
 {

@@ -1,4 +1,5 @@
 #include "PaletteWriters.h"
+#include "TextAppend.h"
 
 #include "ByteIo.h"
 
@@ -18,19 +19,6 @@ int Blue(uint32_t c) { return static_cast<int>((c >> 16) & 0xFF); }
 int ColorCount(const FavoriteScheme& s)
 {
     return s.count < 0 ? 0 : (s.count > FavoriteScheme::kMaxColors ? FavoriteScheme::kMaxColors : s.count);
-}
-
-// printf for integers and text only: those conversions do not depend on the
-// locale, unlike floating-point ones.
-void Append(std::string& out, const char* format, ...)
-{
-    char buffer[512];
-    va_list args;
-    va_start(args, format);
-    const int n = std::vsnprintf(buffer, sizeof buffer, format, args);
-    va_end(args);
-    if (n > 0)
-        out.append(buffer, static_cast<std::size_t>(n) < sizeof buffer ? n : sizeof buffer - 1);
 }
 
 // Text lines end with CR LF.

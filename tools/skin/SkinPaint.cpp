@@ -1,5 +1,7 @@
 #include "SkinPaint.h"
 
+#include "ColorSystem.h"
+
 #include <QLinearGradient>
 #include <QPainterPath>
 #include <cmath>
@@ -231,17 +233,10 @@ void DrawGlyph(QPainter& p, Glyph glyph, const QRectF& box, State state) {
 }
 
 QColor NoteHueColour(double noteHue, double lightness, double saturation) {
-  // Anchors of the note wheel on the plain hue circle: C red, E green,
-  // F sharp blue, A violet; linear between them.
-  static const double note[] = {0, 120, 180, 270, 360};
-  static const double plain[] = {0, 120, 240, 285, 360};
-  double h = std::fmod(noteHue, 360.0);
-  if (h < 0) h += 360;
-  int k = 0;
-  while (k < 3 && h > note[k + 1]) ++k;
-  const double t = (h - note[k]) / (note[k + 1] - note[k]);
-  const double hue = plain[k] + t * (plain[k + 1] - plain[k]);
-  return QColor::fromHslF(float(std::fmod(hue, 360.0) / 360.0), float(saturation), float(lightness));
+  // The ring shows the program's own note wheel, so it comes from the colour model.
+  static const ColorSystem colors;
+  const uint32_t c = colors.HHlsToRgb(float(noteHue), float(lightness * 255.0), float(saturation * 255.0), 255.0f);
+  return QColor(int(c & 0xFF), int((c >> 8) & 0xFF), int((c >> 16) & 0xFF));
 }
 
 QImage Disabled(const QImage& image) {
