@@ -545,17 +545,47 @@ TEST_F(MainDlgTest, ANamedProjectAsksOnlyWhenItDiffersFromItsFile) {
   EXPECT_EQ(Scheme().projectPath, mine);
 }
 
+TEST_F(MainDlgTest, ASaveThatFailsIsReportedAndKeepsThePath) {
+  CMainDlg& dlg = Start();
+  const std::string untitled = Scheme().projectPath;
+  AnswerFileDialogs({(folder_ / "no-such-folder" / "x.tna").string()});
+  dlg.OnCommand(cmd::FileSaveAs);
+  ASSERT_EQ(shown_.size(), 1u);
+  EXPECT_NE(shown_[0].text.find("could not be saved to"), std::string::npos);
+  EXPECT_EQ(Scheme().projectPath, untitled);
+  EXPECT_EQ(dlg.WindowText(), "Tintonia [Untitle.tna]");
+
+  const fs::path mine = folder_ / "mine.tna";
+  AnswerFileDialogs({mine.string()});
+  dlg.OnCommand(cmd::FileSaveAs);
+  fs::remove(mine);
+  fs::create_directories(mine / "in-the-way");
+  shown_.clear();
+  dlg.OnCommand(cmd::FileSave);
+  ASSERT_EQ(shown_.size(), 1u);
+  EXPECT_NE(shown_[0].text.find("mine.tna"), std::string::npos);
+  EXPECT_EQ(Scheme().projectPath, mine.string());
+}
+
 TEST_F(MainDlgTest, ADamagedProjectIsReportedAndChangesNothing) {
   const fs::path bad = folder_ / "bad.tna";
   {
     std::ofstream(bad, std::ios::binary) << std::string(700, '\x07');
   }
-  const std::vector<std::string> ways = {"open", "drop", "command line"};
+  const fs::path good = folder_ / "good.tna";
+  const std::vector<std::string> ways = {"open", "drop", "command line", "open over a saved project"};
   for (const std::string& way : ways) {
     SCOPED_TRACE(way);
     shown_.clear();
     CMainDlg& dlg = Start(way == "command line" ? bad.string() : "");
-    if (way == "open") {
+    fs::path project = folder_ / "TNA" / "Untitle.tna";
+    if (way == "open over a saved project") {
+      AnswerFileDialogs({good.string()});
+      dlg.OnCommand(cmd::FileSaveAs);
+      project = good;
+    }
+    const SchemeColors scheme = Scheme().schemeColors;
+    if (way.starts_with("open")) {
       AnswerFileDialogs({bad.string()});
       dlg.OnCommand(cmd::FileOpen);
     } else if (way == "drop") {
@@ -564,9 +594,10 @@ TEST_F(MainDlgTest, ADamagedProjectIsReportedAndChangesNothing) {
     ASSERT_EQ(shown_.size(), 1u);
     EXPECT_NE(shown_[0].text.find("bad.tna cannot be opened as a Tintonia project."), std::string::npos);
     EXPECT_NE(shown_[0].text.find("too short"), std::string::npos);
-    // Still the untitled project, unchanged, so nothing is asked on New.
-    EXPECT_EQ(dlg.WindowText(), "Tintonia [Untitle.tna]");
-    EXPECT_EQ(Scheme().projectPath, (folder_ / "TNA" / "Untitle.tna").string());
+    // Still the previous project, unchanged, so nothing is asked on New.
+    EXPECT_EQ(dlg.WindowText(), "Tintonia [" + project.filename().string() + "]");
+    EXPECT_EQ(Scheme().projectPath, project.string());
+    EXPECT_EQ(Scheme().schemeColors, scheme);
     EXPECT_EQ(dlg.CurrentMode(), ModeChord);
     EXPECT_EQ(Scheme().colorCount, 2);
     shown_.clear();
