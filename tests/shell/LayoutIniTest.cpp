@@ -41,7 +41,9 @@ TEST(LayoutIni, AcceptsOrRejectsWholeFiles) {
   for (const Case& c : cases) {
     LayoutIni ini;
     EXPECT_EQ(ini.Parse(c.text), c.ok) << '"' << c.text << "\" " << ini.LastError();
-    if (!c.ok) EXPECT_EQ(ini.Lookup("CONTROL", "Number").kind, Kind::None);
+    if (!c.ok) {
+      EXPECT_EQ(ini.Lookup("CONTROL", "Number").kind, Kind::None);
+    }
   }
 }
 

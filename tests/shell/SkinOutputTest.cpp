@@ -40,8 +40,9 @@ TEST(SkinOutput, EveryControlPictureLiesOnTheSheet) {
     EXPECT_LE(v.rect.right, sheet->Width()) << key;
     EXPECT_LE(v.rect.bottom, sheet->Height()) << key;
     EXPECT_FALSE(v.rect.IsEmpty()) << key;
-    if (auto it = sizes.find(key); it != sizes.end())
+    if (auto it = sizes.find(key); it != sizes.end()) {
       EXPECT_EQ(std::make_pair(v.rect.Width(), v.rect.Height()), it->second) << key;
+    }
   }
   ASSERT_TRUE(LoadControlImages((kSetup + "UI_ControlIcon.ini").c_str(), (kSetup + "Image/Image1.cif").c_str()));
   for (const SkinImage& image : controlImages) EXPECT_TRUE(image.IsValid());
