@@ -119,9 +119,8 @@ class CMainDlg : public ui::Window {
   void SaveProject();
   void SaveProjectAs();
   bool RunProjectPrompt();
-  // Reads a project; with `apply` the program takes it over. A file that cannot
-  // be read is reported and changes nothing.
-  bool ReadProject(const std::string& path, bool apply, CProjectDoc& doc);
+  // Reads a project and makes it the program's. A file that cannot be read is
+  // reported and changes nothing, the project path included.
   bool OpenProjectFile(const std::string& path);
   void ApplyProject(const CProjectDoc& doc);
   void ShowModeWindow(Mode mode);

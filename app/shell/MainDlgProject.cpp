@@ -133,18 +133,14 @@ bool CMainDlg::RunProjectPrompt() {
   return RunSavePrompt(s.projectPath, steps);
 }
 
-bool CMainDlg::ReadProject(const std::string& path, bool apply, CProjectDoc& doc) {
-  CProjectDoc read;
-  const FileResult result = ProjectFile::Read(read, path);
+bool CMainDlg::OpenProjectFile(const std::string& path) {
+  CProjectDoc doc;
+  const FileResult result = ProjectFile::Read(doc, path);
   if (!result) {
-    if (apply) {
-      ui::MessageBox(this, path + " cannot be opened as a Tintonia project.\n" + result.error, "error",
-                     ui::MB_OK | ui::MB_ICONEXCLAMATION);
-    }
+    ui::MessageBox(this, path + " cannot be opened as a Tintonia project.\n" + result.error, "error",
+                   ui::MB_OK | ui::MB_ICONEXCLAMATION);
     return false;
   }
-  doc = std::move(read);
-  if (!apply) return true;
   if (!doc.musicPath.empty() && !QFileInfo(QString::fromStdString(doc.musicPath)).isFile()) {
     ui::MessageBox(this,
                    doc.musicPath +
@@ -154,13 +150,6 @@ bool CMainDlg::ReadProject(const std::string& path, bool apply, CProjectDoc& doc
   }
   currentDoc_ = doc;
   ApplyProject(doc);
-  SetWindowText(TitleFor(path));
-  return true;
-}
-
-bool CMainDlg::OpenProjectFile(const std::string& path) {
-  CProjectDoc doc;
-  if (!ReadProject(path, true, doc)) return false;
   Scheme().SetProjectPath(path);
   SetWindowText(TitleFor(Scheme().projectPath));
   return true;
