@@ -213,9 +213,8 @@ bool CMainDlg::InitDialog(const std::string& commandLine) {
 
   s.startPath = CleanStartPath(s.startPath);
   const StartProject start = ProjectForStart(s.startPath, s.ProjectFolder());
-  // Projects are read once project files are part of the program; until then a
-  // project given at start cannot be read and leaves no project path.
-  s.SetProjectPath(start.readProject ? std::string() : start.projectPath);
+  // A project that cannot be read is reported, and the program starts untitled.
+  if (!start.readProject || !OpenProjectFile(start.projectPath)) StartUntitled();
   Log("command line");
 
   favWnd_.OpenIfFavourites(s.startPath);
@@ -362,6 +361,7 @@ ui::LRESULT CMainDlg::OnMessage(uint32_t message, ui::WPARAM wParam, ui::LPARAM 
 CommandState CMainDlg::UpdateCommand(int id) const {
   CommandContext c;
   c.projectPath = Scheme().projectPath;
+  c.projectFiles = true;
   c.favouriteSelected = favWnd_.HasSelection();
   c.favouriteClipboard = favWnd_.ClipboardFilled();
   c.previewCanSave = previewWnd_.CanSave();
@@ -378,6 +378,10 @@ CommandState CMainDlg::UpdateCommand(int id) const {
 void CMainDlg::OnCommand(int id) {
   if (shutDown_ || !UpdateCommand(id).enabled) return;
   switch (id) {
+    case cmd::FileNew: NewProject(); break;
+    case cmd::FileOpen: OpenProject(); break;
+    case cmd::FileSave: SaveProject(); break;
+    case cmd::FileSaveAs: SaveProjectAs(); break;
     case cmd::Exit: Exit(); break;
     case cmd::DefaultAlign: DefaultAlign(); break;
     case cmd::MagneticAlign:
@@ -454,14 +458,17 @@ void CMainDlg::OnDropFiles(const std::vector<std::string>& files) {
   const std::string path = LastDroppedFile(files);
   if (path.empty()) return;
   Scheme().startPath = path;
-  // A dropped project waits for project files; favourites and pictures open now.
+  if (HasExtension(path, "tna")) {
+    if (!RunProjectPrompt()) return;
+    OpenProjectFile(path);
+  }
   favWnd_.OpenIfFavourites(path);
   previewWnd_.OpenDroppedFile(path);
 }
 
 bool CMainDlg::OnClose() {
   if (closing_ || shutDown_) return true;
-  if (!previewWnd_.QueryClose() || !favWnd_.QueryClose()) return false;
+  if (!previewWnd_.QueryClose() || !favWnd_.QueryClose() || !RunProjectPrompt()) return false;
   closing_ = true;
   Shutdown();
   return true;

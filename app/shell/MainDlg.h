@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,7 @@
 #include "ModeTabs.h"
 #include "MusicPanel.h"
 #include "Placement.h"
+#include "ProjectDoc.h"
 #include "SchemePanel.h"
 #include "ui/Window.h"
 
@@ -82,6 +84,13 @@ class CMainDlg : public ui::Window {
   CsCheckCtrl& Tab(Mode m) { return tabs_[m]; }
   bool IsShutDown() const { return shutDown_; }
 
+  // Project files. StoreAll gathers the program's state into a document;
+  // fields no window holds come from the project last read, so a project read
+  // and saved again keeps them.
+  void StoreAll(CProjectDoc& doc);
+  const CProjectDoc& CurrentDoc() const { return currentDoc_; }
+  const CProjectDoc& BaselineDoc() const { return baselineDoc_; }
+
  protected:
   ui::LRESULT OnMessage(uint32_t message, ui::WPARAM wParam, ui::LPARAM lParam) override;
   void OnPaint(ui::DeviceContext& dc) override;
@@ -103,6 +112,21 @@ class CMainDlg : public ui::Window {
   void OpenAbout();
   void OpenHelp();
   void Exit();
+  // File › New, Open, Save and Save As, and the question before New, Open, a
+  // dropped project and Close. RunProjectPrompt: true to go on.
+  void NewProject();
+  void OpenProject();
+  void SaveProject();
+  void SaveProjectAs();
+  bool RunProjectPrompt();
+  // Reads a project and makes it the program's. A file that cannot be read is
+  // reported and changes nothing, the project path included.
+  bool OpenProjectFile(const std::string& path);
+  void ApplyProject(const CProjectDoc& doc);
+  void ShowModeWindow(Mode mode);
+  bool WriteProject(const CProjectDoc& doc, const std::string& path);
+  std::optional<std::string> ChooseSavePath(const std::string& initialPath);
+  void StartUntitled();
   void Log(const char* step) { startupLog_.push_back(step); }
 
   std::unique_ptr<MainFrame> frame_;
@@ -123,4 +147,6 @@ class CMainDlg : public ui::Window {
   CsCheckCtrl tabs_[3];
   SchemePanel panel_;
   std::vector<std::string> startupLog_;
+  CProjectDoc currentDoc_;
+  CProjectDoc baselineDoc_;
 };

@@ -17,13 +17,14 @@ target_link_libraries(TnaSingleInstance PUBLIC Qt6::Core Qt6::Network)
 
 # Tintonia: the program. Its main window, the about window, the scheme panel's
 # controls and the first versions of the mode and companion windows.
-if(TARGET TnaControls AND TARGET TnaSetupData AND TARGET TnaChordIcons AND TARGET PlatformCore)
+if(TARGET TnaControls AND TARGET TnaSetupData AND TARGET TnaDocuments AND TARGET TnaChordIcons AND TARGET PlatformCore)
   add_library(TnaMainWindow STATIC
     ${CMAKE_CURRENT_LIST_DIR}/ShellObjects.cpp
     ${CMAKE_CURRENT_LIST_DIR}/SchemePanel.cpp
     ${CMAKE_CURRENT_LIST_DIR}/AboutWnd.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainFrame.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MainDlg.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/MainDlgProject.cpp
     ${PROJECT_SOURCE_DIR}/app/harmony/ConsonaCord.cpp
     ${PROJECT_SOURCE_DIR}/app/harmony/ConsonaChord.cpp
     ${PROJECT_SOURCE_DIR}/app/music/MusicPanel.cpp
@@ -37,7 +38,7 @@ if(TARGET TnaControls AND TARGET TnaSetupData AND TARGET TnaChordIcons AND TARGE
     ${PROJECT_SOURCE_DIR}/app/preview)
   target_compile_definitions(TnaMainWindow PRIVATE TINTONIA_VERSION="${PROJECT_VERSION}")
   find_package(Qt6 REQUIRED COMPONENTS Widgets)
-  target_link_libraries(TnaMainWindow PUBLIC TnaShellLogic TnaControls TnaSetupData TnaChordIcons
+  target_link_libraries(TnaMainWindow PUBLIC TnaShellLogic TnaControls TnaSetupData TnaDocuments TnaChordIcons
     PlatformCore ConsonaSystem Qt6::Widgets)
 
   add_executable(Tintonia ${CMAKE_CURRENT_LIST_DIR}/TintoniaMain.cpp)

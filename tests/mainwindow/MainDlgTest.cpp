@@ -9,6 +9,8 @@
 #include <QProcess>
 #include <QUrl>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -41,7 +43,7 @@ class MainDlgTest : public testing::Test {
     Scheme().programFolder = folder_.string();
     ui::SetMessageBoxHook([this](const std::string& text, const std::string& caption, unsigned) {
       shown_.push_back({text, caption});
-      return ui::IDOK;
+      return answer_;
     });
     CMainDlg::SystemServices().waveOutDevices = [this] { return waveDevices_; };
     CMainDlg::SystemServices().openDocument = [this](const std::string& path) {
@@ -53,7 +55,23 @@ class MainDlgTest : public testing::Test {
     dlg_.reset();
     ui::harness::Pump();
     ui::SetMessageBoxHook(nullptr);
+    ui::SetFileDialogHook(nullptr);
     fs::remove_all(folder_);
+  }
+
+  // The file dialogs answer with the paths queued here, in turn; "" cancels.
+  void AnswerFileDialogs(std::vector<std::string> picks) {
+    picks_ = std::move(picks);
+    asked_.clear();
+    ui::SetFileDialogHook([this](const ui::FileDialogRequest& request) {
+      asked_.push_back(request);
+      ui::FileDialogResult result;
+      if (picks_.empty()) return result;
+      result.path = picks_.front();
+      picks_.erase(picks_.begin());
+      result.ok = !result.path.empty();
+      return result;
+    });
   }
 
   CMainDlg& Start(const std::string& commandLine = "") {
@@ -65,6 +83,9 @@ class MainDlgTest : public testing::Test {
 
   fs::path folder_;
   unsigned waveDevices_ = 1;
+  int answer_ = ui::IDOK;
+  std::vector<std::string> picks_;
+  std::vector<ui::FileDialogRequest> asked_;
   std::vector<Shown> shown_;
   std::vector<std::string> opened_;
   std::unique_ptr<CMainDlg> dlg_;
@@ -354,6 +375,266 @@ TEST_F(MainDlgTest, ASecondProgramBringsTheFirstForwardAndEnds) {
   EXPECT_EQ(OuterRect(dlg.Frame()).Width(), 352);
   // The companions came along.
   EXPECT_EQ(Outer(dlg.Favourites()).left, screen.width / 10);
+}
+
+// --- Project files ---
+
+std::string Slurp(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+TEST_F(MainDlgTest, SaveNewOpenRestoresTheSchemeModeAndTitle) {
+  CMainDlg& dlg = Start();
+  ui::harness::ClickAt(dlg, {200, 8});  // colour edit
+  ui::harness::Pump();
+  ASSERT_EQ(dlg.CurrentMode(), ModeEdit);
+  Scheme().schemeColors[1] = 0x00ABCDEF;
+  Scheme().editColors[1] = 0x00ABCDEF;
+  Scheme().selectedIndex = 1;
+  const SchemeColors scheme = Scheme().schemeColors, chord = Scheme().chordColors;
+  const std::string mine = (folder_ / "TNA" / "mine.tna").string();
+
+  AnswerFileDialogs({mine});
+  dlg.OnCommand(cmd::FileSaveAs);
+  ASSERT_EQ(asked_.size(), 1u);
+  EXPECT_FALSE(asked_[0].open);
+  EXPECT_EQ(asked_[0].title, "Save TNA File");
+  EXPECT_EQ(asked_[0].defaultExtension, "tna");
+  EXPECT_EQ(asked_[0].initialDir, (folder_ / "TNA").string() + "/");
+  ASSERT_EQ(asked_[0].filters.size(), 1u);
+  EXPECT_EQ(asked_[0].filters[0].description, "TNA Files (*.tna)");
+  EXPECT_EQ(asked_[0].filters[0].patterns, "*.tna");
+  EXPECT_TRUE(asked_[0].flags & ui::OFN_OVERWRITEPROMPT);
+  EXPECT_EQ(fs::file_size(mine), CProjectDoc::kFixedBytes);
+  EXPECT_EQ(dlg.WindowText(), "Tintonia [mine.tna]");
+  EXPECT_EQ(Scheme().projectPath, mine);
+  dlg.Frame()->UpdateMenuStates();
+  EXPECT_TRUE(dlg.Frame()->Action(cmd::FileSave)->isEnabled());
+
+  dlg.OnCommand(cmd::FileNew);  // saved just now: no question
+  EXPECT_TRUE(shown_.empty());
+  EXPECT_EQ(dlg.WindowText(), "Tintonia [Untitle.tna]");
+  EXPECT_EQ(dlg.CurrentMode(), ModeChord);
+  EXPECT_TRUE(dlg.ChordWindow().IsVisible());
+  EXPECT_FALSE(dlg.EditWindow().IsVisible());
+  EXPECT_NE(Scheme().schemeColors, scheme);
+  dlg.Frame()->UpdateMenuStates();
+  EXPECT_FALSE(dlg.Frame()->Action(cmd::FileSave)->isEnabled());
+
+  AnswerFileDialogs({mine});
+  dlg.OnCommand(cmd::FileOpen);  // a fresh untitled project: no question either
+  EXPECT_TRUE(shown_.empty());
+  ASSERT_EQ(asked_.size(), 1u);
+  EXPECT_TRUE(asked_[0].open);
+  EXPECT_EQ(asked_[0].title, "Open TNA File");
+  EXPECT_TRUE(asked_[0].flags & ui::OFN_FILEMUSTEXIST);
+  EXPECT_EQ(dlg.CurrentMode(), ModeEdit);
+  EXPECT_TRUE(dlg.EditWindow().IsVisible());
+  EXPECT_FALSE(dlg.ChordWindow().IsVisible());
+  EXPECT_TRUE(dlg.Tab(ModeEdit).GetState());
+  EXPECT_EQ(Scheme().schemeColors, scheme);
+  EXPECT_EQ(Scheme().chordColors, chord);
+  EXPECT_EQ(Scheme().selectedIndex, 1);
+  EXPECT_EQ(Scheme().colorCount, 2);
+  EXPECT_EQ(dlg.WindowText(), "Tintonia [mine.tna]");
+  EXPECT_EQ(Scheme().projectPath, mine);
+}
+
+TEST_F(MainDlgTest, AProjectReadAndSavedAgainKeepsWhatNoWindowHolds) {
+  CMainDlg& dlg = Start();
+  CProjectDoc doc;
+  dlg.StoreAll(doc);
+  doc.chordName = "Minor7th";
+  doc.chordHues = {0, 30, 60, 90, 0, 0, 0};
+  doc.musicWord1 = 0x01020304;
+  doc.musicPosition = 777;
+  doc.musicPath = (folder_ / "gone.mp3").string();
+  doc.history = {{{0.5f, 440.0f, 1, 2, 3}, {0.25f, 880.0f, 4, 5, 6}}, {}};
+  doc.historyFrameCount = 2;
+  doc.editStart = 0x00102030;
+  const fs::path file = folder_ / "full.tna";
+  ASSERT_TRUE(ProjectFile::Write(doc, file.string()));
+  const std::string before = Slurp(file);
+
+  AnswerFileDialogs({file.string()});
+  dlg.OnCommand(cmd::FileOpen);
+  // The linked sound file is missing: said once, the project still opens.
+  ASSERT_EQ(shown_.size(), 1u);
+  EXPECT_NE(shown_[0].text.find("gone.mp3 file linked to does not exist on this route."), std::string::npos);
+  EXPECT_EQ(dlg.WindowText(), "Tintonia [full.tna]");
+  dlg.OnCommand(cmd::FileSave);
+  EXPECT_EQ(Slurp(file), before);
+}
+
+TEST_F(MainDlgTest, CancelledSaveAsKeepsThePathAndTheProjectStillAsks) {
+  CMainDlg& dlg = Start();
+  const std::string untitled = Scheme().projectPath;
+  Scheme().chordColors[0] ^= 0xFF;  // a change the question looks at
+  AnswerFileDialogs({""});
+  dlg.OnCommand(cmd::FileSaveAs);
+  EXPECT_EQ(asked_.size(), 1u);
+  EXPECT_EQ(Scheme().projectPath, untitled);
+  EXPECT_EQ(dlg.WindowText(), "Tintonia [Untitle.tna]");
+
+  answer_ = ui::IDCANCEL;
+  dlg.OnCommand(cmd::FileNew);
+  ASSERT_EQ(shown_.size(), 1u);
+  EXPECT_EQ(shown_[0].text, untitled + " is changed. Do you want to save it?");
+  EXPECT_EQ(Scheme().projectPath, untitled);  // New did not go on
+  EXPECT_NE(Scheme().chordColors, dlg.BaselineDoc().chordColors);
+}
+
+TEST_F(MainDlgTest, ClosingAChangedProjectAsks) {
+  struct Case {
+    const char* what;
+    int answer;
+    std::string pick;  // the save dialog's answer after Yes; "" cancels it
+    bool closes;
+    bool written;
+  };
+  const Case cases[] = {
+      {"cancel stays open", ui::IDCANCEL, "", false, false},
+      {"no closes unsaved", ui::IDNO, "", true, false},
+      {"yes saves, then closes", ui::IDYES, "saved.tna", true, true},
+      {"yes with the dialog cancelled closes unsaved", ui::IDYES, "", true, false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    shown_.clear();
+    asked_.clear();
+    CMainDlg& dlg = Start();
+    Scheme().schemeColors[0] ^= 0xFF;
+    Scheme().chordColors[0] = Scheme().schemeColors[0];
+    const fs::path saved = folder_ / "saved.tna";
+    fs::remove(saved);
+    answer_ = c.answer;
+    AnswerFileDialogs({c.pick.empty() ? "" : saved.string()});
+    EXPECT_EQ(dlg.Frame()->close(), c.closes);
+    EXPECT_EQ(dlg.IsShutDown(), c.closes);
+    ASSERT_FALSE(shown_.empty());
+    EXPECT_NE(shown_[0].text.find("is changed. Do you want to save it?"), std::string::npos);
+    EXPECT_EQ(fs::exists(saved), c.written);
+    if (!c.closes) dlg.OnCommand(cmd::Exit);
+  }
+}
+
+TEST_F(MainDlgTest, ANamedProjectAsksOnlyWhenItDiffersFromItsFile) {
+  CMainDlg& dlg = Start();
+  const std::string mine = (folder_ / "mine.tna").string();
+  AnswerFileDialogs({mine});
+  dlg.OnCommand(cmd::FileSaveAs);
+  answer_ = ui::IDNO;
+  dlg.OnCommand(cmd::FileNew);
+  EXPECT_TRUE(shown_.empty());
+
+  AnswerFileDialogs({mine});
+  dlg.OnCommand(cmd::FileOpen);
+  Scheme().chordColors[1] ^= 0xFF00;
+  dlg.OnCommand(cmd::FileSave);
+  answer_ = ui::IDCANCEL;
+  dlg.OnCommand(cmd::FileNew);  // saved in place: no question
+  EXPECT_TRUE(shown_.empty());
+
+  AnswerFileDialogs({mine});
+  dlg.OnCommand(cmd::FileOpen);
+  Scheme().chordColors[1] ^= 0xFF00;
+  dlg.OnCommand(cmd::FileNew);
+  ASSERT_EQ(shown_.size(), 1u);
+  EXPECT_EQ(shown_[0].text, mine + " is changed. Do you want to save it?");
+  EXPECT_EQ(Scheme().projectPath, mine);
+}
+
+TEST_F(MainDlgTest, ASaveThatFailsIsReportedAndKeepsThePath) {
+  CMainDlg& dlg = Start();
+  const std::string untitled = Scheme().projectPath;
+  AnswerFileDialogs({(folder_ / "no-such-folder" / "x.tna").string()});
+  dlg.OnCommand(cmd::FileSaveAs);
+  ASSERT_EQ(shown_.size(), 1u);
+  EXPECT_NE(shown_[0].text.find("could not be saved to"), std::string::npos);
+  EXPECT_EQ(Scheme().projectPath, untitled);
+  EXPECT_EQ(dlg.WindowText(), "Tintonia [Untitle.tna]");
+
+  const fs::path mine = folder_ / "mine.tna";
+  AnswerFileDialogs({mine.string()});
+  dlg.OnCommand(cmd::FileSaveAs);
+  fs::remove(mine);
+  fs::create_directories(mine / "in-the-way");
+  shown_.clear();
+  dlg.OnCommand(cmd::FileSave);
+  ASSERT_EQ(shown_.size(), 1u);
+  EXPECT_NE(shown_[0].text.find("mine.tna"), std::string::npos);
+  EXPECT_EQ(Scheme().projectPath, mine.string());
+}
+
+TEST_F(MainDlgTest, ADamagedProjectIsReportedAndChangesNothing) {
+  const fs::path bad = folder_ / "bad.tna";
+  {
+    std::ofstream(bad, std::ios::binary) << std::string(700, '\x07');
+  }
+  const fs::path good = folder_ / "good.tna";
+  const std::vector<std::string> ways = {"open", "drop", "command line", "open over a saved project"};
+  for (const std::string& way : ways) {
+    SCOPED_TRACE(way);
+    shown_.clear();
+    CMainDlg& dlg = Start(way == "command line" ? bad.string() : "");
+    fs::path project = folder_ / "TNA" / "Untitle.tna";
+    if (way == "open over a saved project") {
+      AnswerFileDialogs({good.string()});
+      dlg.OnCommand(cmd::FileSaveAs);
+      project = good;
+    }
+    const SchemeColors scheme = Scheme().schemeColors;
+    if (way.starts_with("open")) {
+      AnswerFileDialogs({bad.string()});
+      dlg.OnCommand(cmd::FileOpen);
+    } else if (way == "drop") {
+      dlg.OnDropFiles({bad.string()});
+    }
+    ASSERT_EQ(shown_.size(), 1u);
+    EXPECT_NE(shown_[0].text.find("bad.tna cannot be opened as a Tintonia project."), std::string::npos);
+    EXPECT_NE(shown_[0].text.find("too short"), std::string::npos);
+    // Still the previous project, unchanged, so nothing is asked on New.
+    EXPECT_EQ(dlg.WindowText(), "Tintonia [" + project.filename().string() + "]");
+    EXPECT_EQ(Scheme().projectPath, project.string());
+    EXPECT_EQ(Scheme().schemeColors, scheme);
+    EXPECT_EQ(dlg.CurrentMode(), ModeChord);
+    EXPECT_EQ(Scheme().colorCount, 2);
+    shown_.clear();
+    dlg.OnCommand(cmd::FileNew);
+    EXPECT_TRUE(shown_.empty());
+  }
+}
+
+TEST_F(MainDlgTest, AProjectOnTheCommandLineOrDroppedOpens) {
+  CMainDlg& first = Start();
+  ui::harness::ClickAt(first, {130, 8});  // music
+  ui::harness::Pump();
+  const fs::path song = folder_ / "song.tna";
+  AnswerFileDialogs({song.string()});
+  first.OnCommand(cmd::FileSaveAs);
+  first.OnCommand(cmd::Exit);
+
+  CMainDlg& dlg = Start("\"" + song.string() + "\"");
+  EXPECT_TRUE(shown_.empty());
+  EXPECT_EQ(dlg.WindowText(), "Tintonia [song.tna]");
+  EXPECT_EQ(dlg.CurrentMode(), ModeMusic);
+  EXPECT_TRUE(dlg.MusicWindow().IsVisible());
+
+  dlg.OnCommand(cmd::FileNew);
+  dlg.OnDropFiles({"/elsewhere/a.fsp", song.string()});
+  EXPECT_EQ(dlg.WindowText(), "Tintonia [song.tna]");
+  EXPECT_EQ(Scheme().projectPath, song.string());
+  EXPECT_EQ(dlg.CurrentMode(), ModeMusic);
+
+  // A changed project and a dropped one: Cancel keeps the current project.
+  Scheme().musicColors[0] ^= 0xFF;
+  answer_ = ui::IDCANCEL;
+  const fs::path other = folder_ / "other.tna";
+  fs::copy_file(song, other);
+  dlg.OnDropFiles({other.string()});
+  EXPECT_EQ(shown_.size(), 1u);
+  EXPECT_EQ(Scheme().projectPath, song.string());
 }
 
 }  // namespace
