@@ -7,9 +7,11 @@
 #include "MainDlg.h"
 #include "SchemeState.h"
 #include "SingleInstance.h"
+#include "ui/CoreMessages.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  ui::CoreDispatcherScope coreMessages;  // plug-in messages reach our windows
   QApplication::setApplicationName("Tintonia");
   QApplication::setFont(QFont("Liberation Sans", 9));
   Scheme().programFolder = ProgramFolderOf(QCoreApplication::applicationFilePath().toStdString());

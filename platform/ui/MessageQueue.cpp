@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QObject>
+#include <QThread>
 #include <atomic>
 #include <deque>
 #include <mutex>
@@ -13,11 +14,13 @@
 namespace ui {
 namespace {
 
+// A window message, or a task queued by another layer (handle 0).
 struct Queued {
-  WindowHandle handle;
-  uint32_t message;
-  WPARAM wParam;
-  LPARAM lParam;
+  WindowHandle handle = 0;
+  uint32_t message = 0;
+  WPARAM wParam = 0;
+  LPARAM lParam = 0;
+  std::function<void()> task;
 };
 
 const QEvent::Type kWakeEvent = QEvent::Type(QEvent::User + 0x0400);
@@ -72,10 +75,11 @@ void Drain() {
     {
       std::lock_guard lock(s.mutex);
       if (s.queue.empty()) break;
-      m = s.queue.front();
+      m = std::move(s.queue.front());
       s.queue.pop_front();
     }
-    SendWindowMessage(m.handle, m.message, m.wParam, m.lParam);
+    if (m.task) m.task();
+    else SendWindowMessage(m.handle, m.message, m.wParam, m.lParam);
   }
   std::lock_guard lock(s.mutex);
   if (!s.queue.empty()) Wake(s);
@@ -87,9 +91,22 @@ bool PostWindowMessage(WindowHandle handle, uint32_t message, WPARAM wParam, LPA
   if (handle == 0) return false;
   State& s = S();
   std::lock_guard lock(s.mutex);
-  s.queue.push_back({handle, message, wParam, lParam});
+  s.queue.push_back({handle, message, wParam, lParam, {}});
   Wake(s);
   return true;
+}
+
+void PostTask(std::function<void()> task) {
+  if (!task) return;
+  State& s = S();
+  std::lock_guard lock(s.mutex);
+  s.queue.push_back({0, 0, 0, 0, std::move(task)});
+  Wake(s);
+}
+
+bool IsUiThread() {
+  const QCoreApplication* app = QCoreApplication::instance();
+  return app && QThread::currentThread() == app->thread();
 }
 
 LRESULT SendWindowMessage(WindowHandle handle, uint32_t message, WPARAM wParam, LPARAM lParam) {
@@ -122,13 +139,17 @@ size_t PendingMessageCount() {
 
 namespace detail {
 
+void EnsureDrainer() {
+  State& s = S();
+  if (s.dispatcher.load() || !IsUiThread()) return;
+  s.dispatcher.store(new Dispatcher);
+  std::lock_guard lock(s.mutex);
+  if (!s.queue.empty()) Wake(s);
+}
+
 WindowHandle RegisterWindow(Window* window) {
   State& s = S();
-  if (!s.dispatcher.load() && QCoreApplication::instance()) {
-    s.dispatcher.store(new Dispatcher);
-    std::lock_guard lock(s.mutex);
-    if (!s.queue.empty()) Wake(s);
-  }
+  EnsureDrainer();
   const WindowHandle h = s.nextHandle++;
   s.live[h] = window;
   return h;

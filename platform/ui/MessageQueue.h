@@ -6,6 +6,7 @@
 // PumpMessages). Its signature is the dispatcher other layers register.
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 
 #include "ui/UiTypes.h"
 
@@ -17,6 +18,11 @@ bool PostWindowMessage(WindowHandle handle, uint32_t message, WPARAM wParam, LPA
 // Delivers at once on the calling (user-interface) thread; 0 for a dead handle.
 LRESULT SendWindowMessage(WindowHandle handle, uint32_t message, WPARAM wParam, LPARAM lParam);
 Window* WindowFromHandle(WindowHandle handle);
+// Queues a task behind the messages already waiting; it runs on the
+// user-interface thread when the queue is drained. Safe from any thread.
+void PostTask(std::function<void()> task);
+// True on the thread that runs the toolkit's event loop.
+bool IsUiThread();
 // Delivers queued messages and pending toolkit events until both are quiet.
 void PumpMessages();
 size_t PendingMessageCount();
@@ -24,6 +30,9 @@ size_t PendingMessageCount();
 namespace detail {
 WindowHandle RegisterWindow(Window* window);
 void UnregisterWindow(WindowHandle handle);
+// Makes the event-loop receiver that drains the queue; on the UI thread, once
+// the application object exists.
+void EnsureDrainer();
 }  // namespace detail
 
 }  // namespace ui

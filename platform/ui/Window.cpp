@@ -8,6 +8,7 @@
 #include <QWheelEvent>
 #include <QWidget>
 
+#include "ui/CoreMessages.h"
 #include "ui/ImageQt.h"
 #include "ui/MessageQueue.h"
 #include "ui/RegionQt.h"
@@ -131,6 +132,7 @@ bool Window::Create(const Rect& rect, Window* parent, uint32_t style, const std:
   widget_->setGeometry(rect.left, rect.top, std::max(rect.Width(), 0), std::max(rect.Height(), 0));
   ResizeSurface(std::max(rect.Width(), 0), std::max(rect.Height(), 0));
   handle_ = detail::RegisterWindow(this);
+  coreHandle_ = detail::RegisterCoreWindow(this);
   if (style & WS_DISABLED) widget_->setEnabled(false);
   OnCreate();
   if (style & WS_VISIBLE) widget_->show();
@@ -153,6 +155,8 @@ void Window::ForgetWidget() {
   if (capture_ == this) capture_ = nullptr;
   detail::UnregisterWindow(handle_);
   handle_ = 0;
+  detail::UnregisterCoreWindow(coreHandle_);
+  coreHandle_ = nullptr;
   widget_ = nullptr;
   keyTarget_ = nullptr;
 }

@@ -6,7 +6,8 @@
 // mouse capture it receives every mouse event, wherever the pointer is. A
 // disabled window receives no mouse or key input and loses the capture.
 // Destroying a window (or its parent) unregisters its handle, so messages
-// posted to it afterwards are dropped.
+// posted to it afterwards are dropped. A created window also has a handle in
+// the toolkit-free message layer (CoreHandle), for the plug-ins.
 #include <map>
 #include <memory>
 #include <string>
@@ -16,6 +17,7 @@
 #include "ui/UiTypes.h"
 
 class QWidget;
+struct TnaWindowHandle;
 
 namespace ui {
 
@@ -34,6 +36,8 @@ class Window {
   void Destroy();
   bool IsCreated() const { return widget_ != nullptr; }
   WindowHandle Handle() const { return handle_; }
+  // The window's handle for tna::PostMessage and the plug-ins; null until created.
+  TnaWindowHandle* CoreHandle() const { return coreHandle_; }
   Window* Parent() const { return parent_; }
   const std::string& Name() const { return name_; }
 
@@ -118,6 +122,7 @@ class Window {
   QWidget* keyTarget_ = nullptr;
   Window* parent_ = nullptr;
   WindowHandle handle_ = 0;
+  TnaWindowHandle* coreHandle_ = nullptr;
   std::string name_;
   Image surface_;
   bool dirty_ = true;
