@@ -8,6 +8,9 @@
 #include "SchemeState.h"
 #include "SingleInstance.h"
 #include "ui/CoreMessages.h"
+#include "WaveOut.h"
+
+#include <cstdio>
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
@@ -18,6 +21,9 @@ int main(int argc, char** argv) {
 
   SingleInstance instance;
   if (instance.Claim() == SingleInstance::Role::Second) return 0;
+
+  if (tna::UsingNullAudio())
+    std::fprintf(stderr, "Tintonia: sound goes to the silent null device (TINTONIA_AUDIO=null).\n");
 
   CMainDlg dialog;
   instance.OnActivate([&dialog] { dialog.ComeForward(); });
