@@ -3,6 +3,6 @@
 set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 "$top/scripts/install-deps.sh"
-"$top/scripts/build.sh"
+"$top/scripts/build.sh" -DCMAKE_BUILD_TYPE=Release
 build=${TINTONIA_BUILD_DIR:-$top/build}
 exec "$build/bin/Tintonia" "$@"
