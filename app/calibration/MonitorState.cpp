@@ -1,5 +1,7 @@
 #include "MonitorState.h"
 
+#include "SafeFile.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -394,24 +396,13 @@ bool MonitorState::ReadSettings(const std::string& setupFolder, std::string* mes
 bool MonitorState::WriteSettings(const std::string& setupFolder, std::string* message) const
 {
     const std::string path = setupFolder + "/Monitor.csd";
-    const std::string temp = path + ".new";
     uint8_t bytes[kMonitorFileSize];
     EncodeMonitorFile(*this, bytes);
-    {
-        std::ofstream file(temp, std::ios::binary | std::ios::trunc);
-        file.write(reinterpret_cast<const char*>(bytes), kMonitorFileSize);
-        file.flush();
-        if (!file) {
-            std::remove(temp.c_str());
-            if (message)
-                *message = "cannot write " + temp;
-            return false;
-        }
-    }
-    if (std::rename(temp.c_str(), path.c_str()) != 0) {
-        std::remove(temp.c_str());
+    const FileResult saved =
+        SaveFileSafely(path, std::string_view(reinterpret_cast<const char*>(bytes), kMonitorFileSize));
+    if (!saved) {
         if (message)
-            *message = "cannot replace " + path;
+            *message = saved.error;
         return false;
     }
     return true;

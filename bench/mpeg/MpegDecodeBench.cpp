@@ -12,22 +12,6 @@
 
 namespace {
 
-class MemorySource : public mpeg::ByteSource {
-public:
-    explicit MemorySource(const std::vector<uint8_t>& data) : data_(data) {}
-    size_t Read(uint8_t* buffer, size_t count) override
-    {
-        size_t n = std::min(count, data_.size() - position_);
-        std::memcpy(buffer, data_.data() + position_, n);
-        position_ += n;
-        return n;
-    }
-
-private:
-    const std::vector<uint8_t>& data_;
-    size_t position_ = 0;
-};
-
 double Seconds(std::chrono::steady_clock::duration d)
 {
     return std::chrono::duration<double>(d).count();
@@ -35,7 +19,7 @@ double Seconds(std::chrono::steady_clock::duration d)
 
 long long DecodeOurs(const std::vector<uint8_t>& file, long long& checksum)
 {
-    MemorySource source(file);
+    mpeg::MemoryByteSource source(file.data(), file.size());
     static mpeg::MpegStreamDecoder decoder;
     decoder.SetSource(&source);
     decoder.Restart(0, true);

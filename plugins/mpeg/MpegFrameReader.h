@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 namespace mpeg {
 
@@ -12,6 +13,25 @@ class ByteSource {
 public:
     virtual ~ByteSource() = default;
     virtual size_t Read(uint8_t* buffer, size_t count) = 0;
+};
+
+// A source over bytes already in memory, which must outlive it.
+class MemoryByteSource : public ByteSource {
+public:
+    MemoryByteSource(const uint8_t* data, size_t size) : data_(data), size_(size) {}
+    size_t Read(uint8_t* buffer, size_t count) override
+    {
+        const size_t n = count < size_ - position_ ? count : size_ - position_;
+        if (n)
+            std::memcpy(buffer, data_ + position_, n);
+        position_ += n;
+        return n;
+    }
+
+private:
+    const uint8_t* data_;
+    size_t size_;
+    size_t position_ = 0;
 };
 
 // Finds frames in a byte stream. A header found while searching is taken only when the

@@ -111,28 +111,9 @@ bool RunQuietly(const std::string& command)
     return std::system((command + " >/dev/null 2>&1").c_str()) == 0;
 }
 
-namespace {
-class MemorySource : public mpeg::ByteSource {
-public:
-    explicit MemorySource(const std::vector<uint8_t>& data) : data_(data) {}
-    size_t Read(uint8_t* buffer, size_t count) override
-    {
-        size_t n = std::min(count, data_.size() - position_);
-        if (n)
-            std::memcpy(buffer, data_.data() + position_, n);
-        position_ += n;
-        return n;
-    }
-
-private:
-    const std::vector<uint8_t>& data_;
-    size_t position_ = 0;
-};
-} // namespace
-
 Pcm DecodeOurs(const std::vector<uint8_t>& stream, int64_t* concealed)
 {
-    MemorySource source(stream);
+    mpeg::MemoryByteSource source(stream.data(), stream.size());
     auto decoder = std::make_unique<mpeg::MpegStreamDecoder>(&source);
     decoder->Restart(0, true);
     Pcm pcm;
